@@ -1,0 +1,4 @@
+// Resource ids of config.exe.
+#pragma once
+
+#define IDR_MAINFRAME 101
