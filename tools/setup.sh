@@ -19,7 +19,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     zlib1g-dev libz-mingw-w64-dev libminizip-dev
     wine wine64 wine32:i386
-    xvfb xauth x11-utils fonts-wqy-microhei imagemagick
+    xvfb xauth x11-utils fonts-wqy-microhei fonts-wine imagemagick
     dpkg-dev
 )
 

@@ -33,9 +33,24 @@ std::filesystem::path BuiltProgram(const std::string& name) {
 
 #ifdef _WIN32
 
-ChildProcess::ChildProcess(const std::filesystem::path& program, const std::vector<std::string>& arguments) {
-    std::wstring line = L"\"" + program.wstring() + L"\"";
-    for (const auto& argument : arguments) line += L" \"" + std::filesystem::path(argument).wstring() + L"\"";
+namespace {
+
+std::wstring QuotedArguments(const std::vector<std::string>& arguments) {
+    std::wstring tail;
+    for (const auto& argument : arguments) {
+        if (!tail.empty()) tail += L' ';
+        tail += L"\"" + std::filesystem::path(argument).wstring() + L"\"";
+    }
+    return tail;
+}
+
+}  // namespace
+
+ChildProcess::ChildProcess(const std::filesystem::path& program, const std::vector<std::string>& arguments)
+    : ChildProcess(program, QuotedArguments(arguments)) {}
+
+ChildProcess::ChildProcess(const std::filesystem::path& program, const std::wstring& commandTail) {
+    std::wstring line = L"\"" + program.wstring() + L"\" " + commandTail;
     STARTUPINFOW startup{sizeof startup};
     PROCESS_INFORMATION info{};
     if (CreateProcessW(program.wstring().c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
@@ -60,6 +75,10 @@ std::optional<int> ChildProcess::Wait(int milliseconds) {
     GetExitCodeProcess(process, &code);
     exitCode_ = static_cast<int>(code);
     return exitCode_;
+}
+
+unsigned long ChildProcess::processId() const {
+    return handle_ ? GetProcessId(reinterpret_cast<HANDLE>(handle_)) : 0;
 }
 
 #else
@@ -93,6 +112,8 @@ std::optional<int> ChildProcess::Wait(int milliseconds) {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
 }
+
+unsigned long ChildProcess::processId() const { return static_cast<unsigned long>(handle_); }
 
 #endif
 
