@@ -29,6 +29,9 @@ MappedFile* ReadWholeFile(const char16_t* path);
 uint32_t ResizeMappedFile(MappedFile* file, uint32_t newLength);
 uint32_t ReopenMappedFile(MappedFile* file);
 
+// Writes the view's changes to the file now; nothing for an in-memory copy.
+void FlushMappedFile(const MappedFile& file);
+
 // Flushes, unmaps and closes; accepts null.
 void CloseMappedFile(MappedFile* file);
 

@@ -147,6 +147,10 @@ void ReleaseMappedFileContents(MappedFile& file) {
     }
 }
 
+void FlushMappedFile(const MappedFile& file) {
+    if (file.fileHandle && file.view) msync(file.view, file.size, MS_SYNC);
+}
+
 uint32_t CurrentFileLength(const MappedFile& file) {
     return file.fileHandle ? LengthOf(FdOf(file)) : 0;
 }

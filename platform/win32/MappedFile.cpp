@@ -151,6 +151,10 @@ void ReleaseMappedFileContents(MappedFile& file) {
     }
 }
 
+void FlushMappedFile(const MappedFile& file) {
+    if (file.fileHandle && file.view) FlushViewOfFile(file.view, file.size);
+}
+
 uint32_t CurrentFileLength(const MappedFile& file) {
     if (!file.fileHandle) return 0;
     return GetFileSize(FileOf(file), nullptr);
