@@ -71,8 +71,9 @@ int32_t CompareEntries(const TableEntry& a, const TableEntry& b, CompareKeysFunc
 
 void SortEntryIndex(MappedFile* file, CompareKeysFunction compareEntry) {
     const CodeTable table(file);
-    const uint32_t n = table.slotCount();
-    if (n == 0) return;
+    // Slots beyond dataStart would overlap the records.
+    if (!table.hasSoundLayout() || table.entryCount() == 0) return;
+    const uint32_t n = table.entryCount();
     // Views are page-aligned and the index starts at a multiple of 4.
     auto* slots = reinterpret_cast<uint32_t*>(table.slots());
     uint32_t* const damaged =
@@ -87,8 +88,8 @@ void SortEntryIndex(MappedFile* file, CompareKeysFunction compareEntry) {
 
 void PlaceLastEntry(MappedFile* file, CompareKeysFunction compareEntry) {
     const CodeTable table(file);
-    const uint32_t n = table.slotCount();
-    if (n == 0) return;
+    if (!table.hasSoundLayout() || table.entryCount() == 0) return;
+    const uint32_t n = table.entryCount();
     const uint32_t last = table.slot(n - 1);
     if (table.entryAtOffset(last)) {
         const SlotLess less{table.view(), !table.isWordList(), compareEntry};

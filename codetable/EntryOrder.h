@@ -16,7 +16,8 @@
 int32_t CompareEntries(const TableEntry& a, const TableEntry& b, CompareKeysFunction compareEntry);
 
 // Sorts the index slots in place (only the slots move, never the records),
-// then flushes the view. Nothing without a table.
+// then flushes the view. Nothing without a table or when its index does not
+// end before dataStart.
 void SortEntryIndex(MappedFile* table, CompareKeysFunction compareEntry);
 
 // Moves the last index slot to its place among the others, which must be in
