@@ -97,7 +97,9 @@ struct TableEntry {
 
     EntryFlags flags() const { return {LoadU32(record)}; }
     void setFlags(EntryFlags flags) const { StoreU32(record, flags.value); }
-    // The record key: code length, code, word length, word.
+    // The record key: code length, code, word length, word. A word list's
+    // record ends after its text, so a search key for it is made with
+    // MakeEntryKey.
     const uint8_t* key() const { return record + 4; }
     // The field at offset 4: the code, or a word list's text.
     std::span<const uint8_t> code() const { return {record + 5, record[4]}; }

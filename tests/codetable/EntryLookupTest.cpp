@@ -99,7 +99,7 @@ TEST(FindPrefixRangeTest, MatchesAScanOnRandomTables) {
     const std::string alphabet = std::string("abcxyz019AZ ;~") + '\x0A' + '\x10' + '\x19';
     for (int round = 0; round < 4; ++round) {
         MappedFilePtr table =
-            WriteSortedTable(dir, "t" + std::to_string(round) + ".dmg", RandomRecords(random, 300 + 200 * round, alphabet));
+            WriteSortedTable(dir, std::to_string(round) + ".dmg", RandomRecords(random, 300 + 200 * round, alphabet));
         const std::vector<EntryText> entries = EntriesOf(table.get());
         for (const char c1 : alphabet + "bq") {
             const std::string one(1, c1);

@@ -60,7 +60,7 @@ TEST(BuildPrefixTableTest, MatchesTheDefinitionOnRandomTables) {
     std::mt19937 random(11);
     const std::string alphabet = std::string("abyz09AZ ;~-?") + '\x0A' + '\x19' + '\x7F';
     for (const int count : {0, 1, 40, 1500}) {
-        MappedFilePtr table = WriteSortedTable(dir, "t" + std::to_string(count) + ".dmg",
+        MappedFilePtr table = WriteSortedTable(dir, std::to_string(count) + ".dmg",
                                                RandomRecords(random, count, alphabet, 3));
         EXPECT_EQ(CellsOf(table.get()), DefinedCells(EntriesOf(table.get()))) << count << " entries";
     }

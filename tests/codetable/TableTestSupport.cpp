@@ -48,8 +48,9 @@ MappedFilePtr MemoryTable(const Bytes& bytes) {
 
 Bytes TableBytes(const std::vector<Bytes>& records, TableKind kind) {
     const CodeTableHeader header = NewTableHeader(kind);
-    Bytes bytes(kEmptyTableSize + 4 * records.size());
-    std::memcpy(bytes.data(), &header, sizeof header);
+    const auto* headerBytes = reinterpret_cast<const uint8_t*>(&header);
+    Bytes bytes(headerBytes, headerBytes + sizeof header);
+    bytes.resize(kEmptyTableSize + 4 * records.size());
     StoreU32(bytes.data(), static_cast<uint32_t>(bytes.size()));
     StoreU32(bytes.data() + 4, static_cast<uint32_t>(records.size()));
     for (size_t i = 0; i < records.size(); ++i) {
