@@ -15,6 +15,7 @@ zlib_source_root=/usr/local/src/zvconfig-zlib
 
 packages=(
     cmake ninja-build g++ pkg-config
+    clang libclang-rt-dev
     g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     zlib1g-dev libz-mingw-w64-dev libminizip-dev
