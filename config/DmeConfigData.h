@@ -17,7 +17,7 @@ using RuleItem = uint16_t;
 constexpr RuleItem kRuleLetterMask = 0x007F;     // letter of the character's code, 1 up; 0: the whole code
 constexpr RuleItem kRuleCharacterMask = 0x7F00;  // character of the word, 1 up from the first
 constexpr int kRuleCharacterShift = 8;
-constexpr RuleItem kRuleFForm = 0x8000;          // the F form of the text; code making ignores it
+constexpr RuleItem kRuleFForm = 0x8000;  // the F form of the text; code making ignores it
 
 constexpr RuleItem MakeRuleItem(int character, int letter, bool fForm = false) {
     return static_cast<RuleItem>(((character << kRuleCharacterShift) & kRuleCharacterMask) |
@@ -41,7 +41,7 @@ std::vector<RuleItem> RuleItemsOf(const WordCodeRule& rule);
 void StoreRule(WordCodeRule& rule, std::span<const RuleItem> items);
 
 struct KeyCombination {
-    Le32 keyCode;  // 0: a free record
+    Le32 keyCode;   // 0: a free record
     Le32 reserved;  // written 0
     StoredFunctionSet functions;
 };

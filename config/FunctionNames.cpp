@@ -13,39 +13,45 @@ struct NamedBits {
 
 // In the order in which they are written.
 constexpr NamedBits kLowFunctions[] = {
-    {u"输入法打开/关闭", kLowImeOnOff},          {u"英文输入开关", kLowEnglishInput},
-    {u"清除输入", kLowClearInput},               {u"输入方案主/辅切换", kLowSchemeMainAux},
-    {u"输入方案主/混切换", kLowSchemeMainMixed}, {u"检索范围主/次切换", kLowSearchMainSecondary},
-    {u"检索范围主/混切换", kLowSearchMainMixed}, {u"重复输入", kLowRepeatInput},
-    {u"撤销输入", kLowUndoInput},                {u"前翻页", kLowPageUp},
-    {u"后翻页", kLowPageDown},                   {u"首选前移", kLowFirstForward},
+    {u"输入法打开/关闭", kLowImeOnOff},
+    {u"英文输入开关", kLowEnglishInput},
+    {u"清除输入", kLowClearInput},
+    {u"输入方案主/辅切换", kLowSchemeMainAux},
+    {u"输入方案主/混切换", kLowSchemeMainMixed},
+    {u"检索范围主/次切换", kLowSearchMainSecondary},
+    {u"检索范围主/混切换", kLowSearchMainMixed},
+    {u"重复输入", kLowRepeatInput},
+    {u"撤销输入", kLowUndoInput},
+    {u"前翻页", kLowPageUp},
+    {u"后翻页", kLowPageDown},
+    {u"首选前移", kLowFirstForward},
     {u"首选后移", kLowFirstBackward},
 };
 constexpr NamedBits kCursorFunctions[] = {
-    {u"光标左移", kLowCursorLeft},         {u"光标右移", kLowCursorRight},
-    {u"光标至头", kLowCursorHome},         {u"光标至尾", kLowCursorEnd},
-    {u"编码前删", kLowDeleteCodeBefore},   {u"编码后删", kLowDeleteCodeAfter},
+    {u"光标左移", kLowCursorLeft}, {u"光标右移", kLowCursorRight},      {u"光标至头", kLowCursorHome},
+    {u"光标至尾", kLowCursorEnd},  {u"编码前删", kLowDeleteCodeBefore}, {u"编码后删", kLowDeleteCodeAfter},
 };
 constexpr NamedBits kHighFunctions[] = {
-    {u"显示|关闭界面", kHighToggleInterface},    {u"显示|关闭候选窗口", kHighToggleCandidateWindow},
+    {u"显示|关闭界面", kHighToggleInterface},     {u"显示|关闭候选窗口", kHighToggleCandidateWindow},
     {u"上屏转换 - 简体", kHighConvertSimplified}, {u"上屏转换 - 繁体", kHighConvertTraditional},
-    {u"软键盘切换", kHighSoftKeyboard},          {u"在线加词", kHighOnlineAddWord},
+    {u"软键盘切换", kHighSoftKeyboard},           {u"在线加词", kHighOnlineAddWord},
     {u"在线删词", kHighOnlineDeleteWord},
 };
 constexpr NamedBits kConfigFunctions[] = {
-    {u"配置 - 主页", kHighConfigHome},          {u"配置 - 按键设置", kHighConfigKeys},
-    {u"配置 - 帮助", kHighConfigHelp},          {u"配置 - 关于", kHighConfigAbout},
-    {u"配置 - 输出反查", kHighConfigOutputLookup}, {u"配置 - 剪贴板反查", kHighConfigClipboardLookup},
+    {u"配置 - 主页", kHighConfigHome},
+    {u"配置 - 按键设置", kHighConfigKeys},
+    {u"配置 - 帮助", kHighConfigHelp},
+    {u"配置 - 关于", kHighConfigAbout},
+    {u"配置 - 输出反查", kHighConfigOutputLookup},
+    {u"配置 - 剪贴板反查", kHighConfigClipboardLookup},
     {u"配置 - 词典查询", kHighConfigDictionary},
 };
-constexpr NamedBits kCustomFunctions[] = {
-    {u"定制1", kHighCustom1}, {u"定制2", kHighCustom2}, {u"定制3", kHighCustom3}};
+constexpr NamedBits kCustomFunctions[] = {{u"定制1", kHighCustom1}, {u"定制2", kHighCustom2}, {u"定制3", kHighCustom3}};
 
 // The commit group's names by number.
 constexpr std::u16string_view kCommitNames[] = {
-    u"首选上屏",     u"第1候选上屏", u"第2候选上屏", u"第3候选上屏",     u"第4候选上屏",
-    u"第5候选上屏",  u"第6候选上屏", u"第7候选上屏", u"第8候选上屏",     u"第9候选上屏",
-    u"第10候选上屏", u"英文上屏",    u"倒数第1候选上屏", u"首选顶屏",
+    u"首选上屏",    u"第1候选上屏", u"第2候选上屏", u"第3候选上屏",  u"第4候选上屏", u"第5候选上屏",     u"第6候选上屏",
+    u"第7候选上屏", u"第8候选上屏", u"第9候选上屏", u"第10候选上屏", u"英文上屏",    u"倒数第1候选上屏", u"首选顶屏",
 };
 // The commit names tested after the numbered ones, in this order: a later
 // match replaces the number, so "倒数第1候选上屏" ends with 12 although it

@@ -8,11 +8,16 @@ int CandidateCount(uint32_t candidateFlags) {
 
 int KeypadSlotOf(char16_t character) {
     switch (character) {
-        case u'＊': return kKeypadMultiply;
-        case u'＋': return kKeypadPlus;
-        case u'－': return kKeypadMinus;
-        case u'．': return kKeypadPoint;
-        case u'／': return kKeypadDivide;
+        case u'＊':
+            return kKeypadMultiply;
+        case u'＋':
+            return kKeypadPlus;
+        case u'－':
+            return kKeypadMinus;
+        case u'．':
+            return kKeypadPoint;
+        case u'／':
+            return kKeypadDivide;
         default:
             if (character >= u'０' && character <= u'９') return kKeypadDigit0 + (character - u'０');
             return -1;

@@ -45,7 +45,8 @@ void StoreFunctionSet(DmeConfigData& dme, KeyCode code, FunctionSet functions) {
 
 StoredFunctionSet* FindFunctionSet(DmeConfigData& dme, KeyCode code, bool shiftChosen) {
     if (code <= 0) return nullptr;
-    if (IsTableKey(code)) return &(shiftChosen ? dme.shiftKeyFunctionTable : dme.keyFunctionTable)[code & kVirtualKeyMask];
+    if (IsTableKey(code))
+        return &(shiftChosen ? dme.shiftKeyFunctionTable : dme.keyFunctionTable)[code & kVirtualKeyMask];
     StoredFunctionSet* found = nullptr;
     const int used = UsedRecordBound(dme);
     for (int i = 0; i < used; ++i)

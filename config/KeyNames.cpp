@@ -20,10 +20,10 @@ constexpr char16_t kPlainOem2[] = u"[\\]'";  // 0xDB to 0xDE
 constexpr char16_t kShiftedOem2[] = u"{|}\"";
 constexpr char16_t kBell[] = u"\x07";
 
-constexpr std::u16string_view kFunctionKeys[24] = {
-    u"键F1",  u"键F2",  u"键F3",  u"键F4",  u"键F5",  u"键F6",  u"键F7",  u"键F8",
-    u"键F9",  u"键F10", u"键F11", u"键F12", u"键F13", u"键F14", u"键F15", u"键F16",
-    u"键F17", u"键F18", u"键F19", u"键F20", u"键F21", u"键F22", u"键F23", u"键F24"};
+constexpr std::u16string_view kFunctionKeys[24] = {u"键F1",  u"键F2",  u"键F3",  u"键F4",  u"键F5",  u"键F6",
+                                                   u"键F7",  u"键F8",  u"键F9",  u"键F10", u"键F11", u"键F12",
+                                                   u"键F13", u"键F14", u"键F15", u"键F16", u"键F17", u"键F18",
+                                                   u"键F19", u"键F20", u"键F21", u"键F22", u"键F23", u"键F24"};
 
 // One-character names for the keys from `first` on, one per character.
 template <size_t N>

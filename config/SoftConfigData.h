@@ -1,7 +1,7 @@
 // The software options block of config.dsc ("zv_soft_config_data_default"):
 // the identity and versions of the installed input method and its code table
 // categories. Only the fields listed here are read or written; the rest of the
-// block, its header included, is the input method's.
+// block is the input method's, and so is its header, except in a new file.
 #pragma once
 
 #include <cstddef>

@@ -1,11 +1,10 @@
 // The new config.dsc: four blocks found by name with their header sizes and
 // types, the identity in the software block, and the Wubi-86 defaults.
-#include "config/ConfigFileBuilder.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "config/ConfigFileBuilder.h"
 #include "config/DmeConfigData.h"
 #include "config/FunctionNames.h"
 #include "config/ImeConfigData.h"
@@ -41,8 +40,8 @@ protected:
 
 TEST_F(ConfigFileBuilderTest, HoldsTheFourBlocksWithTheirHeaders) {
     EXPECT_EQ(file[0], 4);
-    EXPECT_EQ(file.size(), 20 + sizeof(SoftConfigData) + sizeof(ImeConfigData) + sizeof(DmeConfigData) +
-                               sizeof(SkinConfigData));
+    EXPECT_EQ(file.size(),
+              20 + sizeof(SoftConfigData) + sizeof(ImeConfigData) + sizeof(DmeConfigData) + sizeof(SkinConfigData));
     struct Expected {
         const SettingsBlockHeader* header;
         uint32_t size;

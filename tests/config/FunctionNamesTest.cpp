@@ -1,13 +1,13 @@
 // Function lists: the written forms, the shared number field, the customise
 // and "配置 - " rules, and that sets read back from what is written.
-#include "config/FunctionNames.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "config/FunctionNames.h"
 
 namespace {
 
@@ -39,8 +39,9 @@ TEST(FunctionListOfTest, WritesEachNameWithAComma) {
         {{kLowCursorHome | kLowDeleteCodeAfter, kHighOnlineDeleteWord | kHighToggleInterface},
          u"光标至头,编码后删,显示|关闭界面,在线删词,"},
         {{0, kHighConfigHelp | kHighConfigAbout | kHighConfigDictionary}, u"配置 - 帮助,"},
-        {{0, 0x0000FFFF}, u"显示|关闭界面,显示|关闭候选窗口,上屏转换 - 简体,上屏转换 - 繁体,软键盘切换,在线加词,在线删词,"
-                          u"配置 - 主页,"},
+        {{0, 0x0000FFFF},
+         u"显示|关闭界面,显示|关闭候选窗口,上屏转换 - 简体,上屏转换 - 繁体,软键盘切换,在线加词,在线删词,"
+         u"配置 - 主页,"},
         {{0, kHighCustom2}, u"定制2"},
         {{0, kHighCustom1 | kHighCustom3}, u"定制1定制3"},
         {Numbered(0, kHighCustom3 | kHighCustomiseGroup, 4), u"定制3第4候选定制,"},

@@ -1,7 +1,5 @@
 // Key bindings in the DME options block: table slots and combination records,
 // the 64-record limit, look-up, clearing and the default scheme.
-#include "config/KeyBindings.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +7,7 @@
 #include <vector>
 
 #include "config/FunctionNames.h"
+#include "config/KeyBindings.h"
 #include "config/KeyNames.h"
 
 namespace {
@@ -108,15 +107,19 @@ TEST_F(KeyBindingsTest, DefaultSchemeBindsTheListedKeysAndNothingElse) {
     LoadDefaultKeyScheme(dme);
 
     const std::pair<std::u16string, std::u16string> scheme[] = {
-        {u"键Esc", u"清除输入"},     {u"键Backspace", u"编码前删"}, {u"键Delete", u"编码后删"},
-        {u"键Enter", u"英文上屏"},   {u" ", u"首选上屏"},           {u"1", u"第1候选上屏"},
-        {u"2", u"第2候选上屏"},      {u"3", u"第3候选上屏"},        {u"4", u"第4候选上屏"},
-        {u"5", u"第5候选上屏"},      {u"6", u"第6候选上屏"},        {u"7", u"第7候选上屏"},
-        {u"8", u"第8候选上屏"},      {u"9", u"第9候选上屏"},        {u"0", u"第10候选上屏"},
-        {u"键左Shift", u"输入法打开/关闭"}, {u"键PageUp", u"前翻页"}, {u"-", u"前翻页"},
-        {u"键PageDown", u"后翻页"},  {u"=", u"后翻页"},             {u"键Home", u"光标至头"},
-        {u"键End", u"光标至尾"},     {u"键左箭头", u"光标左移"},    {u"键右箭头", u"光标右移"},
-        {u"键上箭头", u"首选前移"},  {u"键下箭头", u"首选后移"},
+        {u"键Esc", u"清除输入"},    {u"键Backspace", u"编码前删"},
+        {u"键Delete", u"编码后删"}, {u"键Enter", u"英文上屏"},
+        {u" ", u"首选上屏"},        {u"1", u"第1候选上屏"},
+        {u"2", u"第2候选上屏"},     {u"3", u"第3候选上屏"},
+        {u"4", u"第4候选上屏"},     {u"5", u"第5候选上屏"},
+        {u"6", u"第6候选上屏"},     {u"7", u"第7候选上屏"},
+        {u"8", u"第8候选上屏"},     {u"9", u"第9候选上屏"},
+        {u"0", u"第10候选上屏"},    {u"键左Shift", u"输入法打开/关闭"},
+        {u"键PageUp", u"前翻页"},   {u"-", u"前翻页"},
+        {u"键PageDown", u"后翻页"}, {u"=", u"后翻页"},
+        {u"键Home", u"光标至头"},   {u"键End", u"光标至尾"},
+        {u"键左箭头", u"光标左移"}, {u"键右箭头", u"光标右移"},
+        {u"键上箭头", u"首选前移"}, {u"键下箭头", u"首选后移"},
     };
     std::map<int, FunctionSet> expected;
     for (const auto& [key, functions] : scheme) expected[ParseKeyName(key)] = ParseFunctionList(functions);

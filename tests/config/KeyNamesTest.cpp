@@ -1,12 +1,12 @@
 // Key names: the written forms, the parser's quirks that stored texts rely on,
 // and that every name written reads back as the same key.
-#include "config/KeyNames.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
 #include <utility>
+
+#include "config/KeyNames.h"
 
 namespace {
 
@@ -102,8 +102,8 @@ TEST(KeyNameRoundTripTest, EveryCombinationOfANamedKeyReadsBackAsItself) {
 
 TEST(KeyTableNameTest, IsEmptyForCombinations) {
     const std::pair<KeyCode, std::u16string_view> cases[] = {
-        {0x41, u"a"}, {0x141, u"A"}, {0x10D, u"键Enter"}, {0x1B, u"键Esc"}, {0x11B, u""}, {0x441, u""},
-        {0x1041, u""}, {0xFE, u""}, {0xFF, u""}, {0x1FF, u""}, {kNoKey, u""}, {0x87, u"键F24"},
+        {0x41, u"a"},  {0x141, u"A"}, {0x10D, u"键Enter"}, {0x1B, u"键Esc"}, {0x11B, u""},  {0x441, u""},
+        {0x1041, u""}, {0xFE, u""},   {0xFF, u""},         {0x1FF, u""},     {kNoKey, u""}, {0x87, u"键F24"},
     };
     for (const auto& [code, name] : cases) EXPECT_EQ(KeyTableName(code), name) << Hex(code);
 }

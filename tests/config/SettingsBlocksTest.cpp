@@ -98,8 +98,8 @@ TEST(PunctuationEntryTest, TwoTextsSitAtBytes2And32AndOneTextKeepsItsKind) {
 }
 
 TEST(KeypadSlotTest, TenIndexesBelow32NameTheKeypad) {
-    const std::pair<int, char16_t> slots[] = {{10, u'＊'}, {11, u'＋'}, {13, u'－'}, {14, u'．'}, {15, u'／'},
-                                              {16, u'０'}, {20, u'４'}, {25, u'９'}};
+    const std::pair<int, char16_t> slots[] = {{10, u'＊'}, {11, u'＋'}, {13, u'－'}, {14, u'．'},
+                                              {15, u'／'}, {16, u'０'}, {20, u'４'}, {25, u'９'}};
     for (const auto& [index, character] : slots) {
         EXPECT_EQ(KeyTableCharacter(index), character);
         EXPECT_EQ(KeypadSlotOf(character), index);

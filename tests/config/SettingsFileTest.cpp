@@ -1,7 +1,5 @@
 // The container of config.dsc: finding blocks by name, refusing damaged and
 // truncated files without reading past them, and stamping block headers.
-#include "config/SettingsFile.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,6 +11,7 @@
 #include "config/ConfigFileBuilder.h"
 #include "config/DmeConfigData.h"
 #include "config/ImeConfigData.h"
+#include "config/SettingsFile.h"
 #include "config/SkinConfigData.h"
 #include "config/SoftConfigData.h"
 
@@ -28,8 +27,7 @@ std::vector<uint8_t> Container(const std::vector<std::pair<std::string, uint32_t
         const size_t offset = file.size();
         Put32(file, kBlockTableOffset + 4 * i, static_cast<uint32_t>(offset));
         file.resize(offset + blocks[i].second);
-        StampBlockHeader(*reinterpret_cast<SettingsBlockHeader*>(&file[offset]), blocks[i].second, 9,
-                         blocks[i].first);
+        StampBlockHeader(*reinterpret_cast<SettingsBlockHeader*>(&file[offset]), blocks[i].second, 9, blocks[i].first);
     }
     return file;
 }
@@ -118,8 +116,8 @@ TEST(FindSettingsBlockTest, TruncatedFileFindsOnlyTheBlocksThatFitWhole) {
 }
 
 TEST(FindSettingsBlockAsTest, RefusesABlockTooSmallForItsFields) {
-    std::vector<uint8_t> file = Container({{ImeConfigData::kName, sizeof(ImeConfigData) - 1},
-                                           {SkinConfigData::kName, sizeof(SkinConfigData) + 100}});
+    std::vector<uint8_t> file = Container(
+        {{ImeConfigData::kName, sizeof(ImeConfigData) - 1}, {SkinConfigData::kName, sizeof(SkinConfigData) + 100}});
     const auto size = static_cast<uint32_t>(file.size());
     EXPECT_NE(FindSettingsBlock(file.data(), size, ImeConfigData::kName), nullptr);
     EXPECT_EQ(FindSettingsBlockAs<ImeConfigData>(file.data(), size), nullptr);
