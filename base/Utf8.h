@@ -1,9 +1,10 @@
-// UTF-16 to UTF-8 as the system stores codes, words and paths. A lone
-// surrogate has no UTF-8 form and becomes U+FFFD, as Windows' own conversion
-// does.
+// UTF-16 to UTF-8 as the system stores codes, words and paths, and back. A
+// lone surrogate has no UTF-8 form and a malformed UTF-8 sequence no UTF-16
+// one: each becomes U+FFFD, as Windows' own conversions do.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -41,5 +42,38 @@ inline std::string Utf8Of(std::u16string_view text) {
     std::string out;
     size_t units = 0;
     for (size_t at = 0; at < text.size(); at += units) AppendUtf8(CodePointAt(text, at, units), out);
+    return out;
+}
+
+// The UTF-16 form of `text`, each byte of a malformed sequence giving U+FFFD.
+inline std::u16string Utf16Of(std::string_view text) {
+    std::u16string out;
+    for (size_t at = 0; at < text.size();) {
+        const auto lead = static_cast<uint8_t>(text[at]);
+        const int trail = lead < 0x80 ? 0 : lead >= 0xC2 && lead <= 0xDF ? 1 : lead >= 0xE0 && lead <= 0xEF ? 2
+                                                                 : lead >= 0xF0 && lead <= 0xF4 ? 3 : -1;
+        char32_t c = trail == 0 ? lead : trail == 1 ? lead & 0x1F : trail == 2 ? lead & 0x0F : lead & 0x07;
+        bool sound = trail >= 0 && at + trail < text.size();
+        for (int i = 1; sound && i <= trail; ++i) {
+            const auto next = static_cast<uint8_t>(text[at + i]);
+            sound = (next & 0xC0) == 0x80;
+            c = c << 6 | (next & 0x3F);
+        }
+        // Overlong forms, surrogates and values beyond U+10FFFF are malformed too.
+        static constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+        if (sound && trail > 0) sound = c >= kLeast[trail] && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+        if (!sound) {
+            out += u'\uFFFD';
+            ++at;
+            continue;
+        }
+        if (c >= 0x10000) {
+            out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            out += static_cast<char16_t>(c);
+        }
+        at += 1 + trail;
+    }
     return out;
 }

@@ -7,18 +7,6 @@
 
 namespace {
 
-// A danzi.dmi record: flags, the character's length k, the character and a
-// zero byte, then the code and a zero byte at k + 6.
-Bytes CharacterRecordBytes(std::string_view character, std::string_view code) {
-    Bytes record(4, 0);
-    record.push_back(static_cast<uint8_t>(character.size()));
-    record.insert(record.end(), character.begin(), character.end());
-    record.push_back(0);
-    record.insert(record.end(), code.begin(), code.end());
-    record.push_back(0);
-    return record;
-}
-
 // Records stored in the order given, the index in the order of `order`.
 MappedFilePtr CharacterTableOf(const std::vector<Bytes>& records, const std::vector<int>& order) {
     Bytes bytes = TableBytes(records);

@@ -1,5 +1,6 @@
 #include "tests/codetable/TableTestSupport.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <set>
@@ -24,6 +25,27 @@ Bytes WordListRecord(std::string_view text, uint32_t flags) {
     record.push_back(static_cast<uint8_t>(text.size()));
     record.insert(record.end(), text.begin(), text.end());
     return record;
+}
+
+Bytes CharacterRecordBytes(std::string_view character, std::string_view code) {
+    Bytes record(4, 0);
+    record.push_back(static_cast<uint8_t>(character.size()));
+    record.insert(record.end(), character.begin(), character.end());
+    record.push_back(0);
+    record.insert(record.end(), code.begin(), code.end());
+    record.push_back(0);
+    return record;
+}
+
+MappedFilePtr SortedCharacterTable(const std::vector<Bytes>& records) {
+    MappedFilePtr file = MemoryTable(TableBytes(records));
+    const CodeTable table(file.get());
+    std::vector<uint32_t> slots;
+    for (uint32_t i = 0; i < table.slotCount(); ++i) slots.push_back(table.slot(i));
+    auto character = [&](uint32_t offset) { return std::string(reinterpret_cast<const char*>(file->view + offset + 5)); };
+    std::stable_sort(slots.begin(), slots.end(), [&](uint32_t a, uint32_t b) { return character(a) < character(b); });
+    for (uint32_t i = 0; i < slots.size(); ++i) table.setSlot(i, slots[i]);
+    return file;
 }
 
 MappedFilePtr WriteTable(const TempDir& dir, const std::string& name, const std::vector<Bytes>& records,

@@ -19,6 +19,13 @@ Bytes Record(std::string_view code, std::string_view word, uint32_t flags = 0);
 // A word list record: flags, length, text.
 Bytes WordListRecord(std::string_view text, uint32_t flags = 0);
 
+// A danzi.dmi record: flags, the character's length k, the character and a
+// zero byte, then the code and a zero byte at k + 6.
+Bytes CharacterRecordBytes(std::string_view character, std::string_view code);
+// A danzi.dmi in memory, records in the order given, the index sorted by
+// character.
+MappedFilePtr SortedCharacterTable(const std::vector<Bytes>& records);
+
 // A freshly written table file in `dir`; records stay in writing order.
 MappedFilePtr WriteTable(const TempDir& dir, const std::string& name, const std::vector<Bytes>& records,
                          TableKind kind = KindCodeTable);
