@@ -1,9 +1,20 @@
-// config.exe: one mode per process, chosen by the command line.
+// config.exe: one mode per process, chosen by the command line. Builds the
+// installation environment, finds an already open window of the mode or runs
+// the mode, and releases the environment before the process ends.
 #include <windows.h>
 #include <commctrl.h>
 #include <ole2.h>
+#include <shellapi.h>
+
+#include <memory>
 
 #include "app/CommandLine.h"
+#include "app/ImeEnvironment.h"
+#include "app/ModeTable.h"
+#include "app/VersionNotice.h"
+#include "base/FixedText.h"
+#include "ui/WideText.h"
+#include "ui/WindowFront.h"
 
 namespace {
 
@@ -31,19 +42,53 @@ private:
     HMODULE richEdit_ = nullptr;
 };
 
-std::u16string_view ProcessCommandLine() {
-    return SkipProgramPath(reinterpret_cast<const char16_t*>(GetCommandLineW()));
+using EnvironmentPtr = std::unique_ptr<ImeEnvironment, EnvironmentDeleter>;
+
+// A running dictionary takes the word of a second start and comes forward itself.
+void HandWordToDictionary(HWND dictionary, const CommandLineOptions& options) {
+    char16_t word[128];
+    CopyCut(word, TextOf(options.argument));
+    COPYDATASTRUCT data{0, sizeof word, word};
+    SendMessageW(dictionary, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+}
+
+void OpenHelpFile(const ImeEnvironment& environment) {
+    const std::u16string path = std::u16string(TextOf(environment.installDirectory)) + u"main.chm";
+    if (path.size() >= kPathUnits) return;
+    ShellExecuteW(nullptr, L"open", Wide(path.c_str()), L"", L"", SW_SHOWNORMAL);
+}
+
+void RunMode(ImeEnvironment& environment, const CommandLineOptions& options) {
+    char16_t displayName[64];
+    ReadImeRegistryValue(environment.guidText, u"DisplayName", displayName, std::size(displayName));
+    const ModeChoice choice = ChooseMode(TextOf(options.mode));
+    if (choice.titlePrefix) {
+        if (HWND open = FindDialogByTitle(WindowTitle(choice.titlePrefix, TextOf(displayName)))) {
+            if (choice.dialog == ModeDialog::dictionary)
+                HandWordToDictionary(open, options);
+            else
+                BringWindowToFront(open);
+            return;
+        }
+    }
+    if (choice.dialog == ModeDialog::help) OpenHelpFile(environment);
+    // The dialogs of the other modes hook in here as they are built.
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     ControlLibraries libraries;
-    const CommandLineOptions options = ParseCommandLine(ProcessCommandLine());
-    (void)options;
+    const CommandLineOptions options = ParseCommandLine(SkipProgramPath(Portable(GetCommandLineW())));
 
-    // The installation environment is not built yet: every start is treated
-    // as a broken installation.
-    MessageBoxW(nullptr, L"非法的软件环境，本程序无法继续。", L"配置程序", MB_OK | MB_ICONSTOP);
-    return 1;
+    EnvironmentPtr environment(CreateEnvironment(options));
+    if (!environment) {
+        MessageBoxW(nullptr, L"非法的软件环境，本程序无法继续。", L"配置程序", MB_OK | MB_ICONSTOP);
+        return 1;
+    }
+    if (NeedsVersionNotice(*environment, options))
+        MessageBoxW(nullptr, L"程序检测到您正在使用旧版的输入法程序，建议重新启动当前程序，以使输入法更新生效。", L"配置程序",
+                    MB_OK | MB_ICONEXCLAMATION);
+    RunMode(*environment, options);
+    return 0;
 }

@@ -5,12 +5,7 @@
 
 #include <cstdint>
 
-// A loaded module: an HMODULE on Windows, a dlopen handle on POSIX; 0 for none.
-using ModuleHandle = intptr_t;
-
-// The address of the module's export `name`; null when the module or the
-// export is missing. Implemented by each platform.
-void* FindModuleExport(ModuleHandle module, const char* name);
+#include "platform/Module.h"
 
 // ZVITFGetObject(kind, &object) with object preset to null; null when the
 // module, the export or the object is missing.

@@ -38,12 +38,14 @@ protected:
         askedKind = 0;
         handedOut = nullptr;
     }
+
+    ModuleHandle module = TestProgramModule(reinterpret_cast<void*>(&ZVITFGetObject));
 };
 
 TEST_F(CodeOpsTest, ObjectIsAskedForByKindAndReleasedOnce) {
     handedOut = &kFullObject;
     {
-        CodeOps ops(TestProgramModule());
+        CodeOps ops(module);
         EXPECT_EQ(askedKind, 3);
         EXPECT_TRUE(objectWasPreset);
         ASSERT_TRUE(ops.present());
@@ -59,19 +61,19 @@ TEST_F(CodeOpsTest, ObjectIsAskedForByKindAndReleasedOnce) {
 }
 
 TEST_F(CodeOpsTest, MissingModuleObjectOrSlotsMeanDefaults) {
-    CodeOps noModule(0);
+    CodeOps noModule(nullptr);
     EXPECT_FALSE(noModule.present());
     EXPECT_EQ(noModule.compareEntry(), nullptr);
     EXPECT_EQ(askedKind, 0) << "no module, no call";
 
-    CodeOps noObject(TestProgramModule());
+    CodeOps noObject(module);
     EXPECT_EQ(askedKind, 3);
     EXPECT_FALSE(noObject.present());
     EXPECT_EQ(noObject.encodeCode(), nullptr);
 
     handedOut = &kEmptyObject;
     {
-        CodeOps empty(TestProgramModule());
+        CodeOps empty(module);
         EXPECT_TRUE(empty.present());
         EXPECT_EQ(empty.encodeCode(), nullptr);
         EXPECT_EQ(empty.compareCode(), nullptr);
@@ -81,8 +83,8 @@ TEST_F(CodeOpsTest, MissingModuleObjectOrSlotsMeanDefaults) {
 
 TEST_F(CodeOpsTest, AssigningReleasesTheObjectHeldBefore) {
     handedOut = &kFullObject;
-    CodeOps first(TestProgramModule());
-    CodeOps second(TestProgramModule());
+    CodeOps first(module);
+    CodeOps second(module);
     first = std::move(second);
     EXPECT_EQ(releases, 1);
     first = CodeOps();

@@ -2,14 +2,13 @@
 
 #ifdef _WIN32
 #include <windows.h>
-#else
-#include <dlfcn.h>
 #endif
 
-ModuleHandle TestProgramModule() {
+ModuleHandle TestProgramModule([[maybe_unused]] void* getObject) {
 #ifdef _WIN32
-    return reinterpret_cast<ModuleHandle>(GetModuleHandleW(nullptr));
+    return GetModuleHandleW(nullptr);
 #else
-    return reinterpret_cast<ModuleHandle>(dlopen(nullptr, RTLD_NOW));
+    RegisterInProcessModule(u"test-program.ime", {{"ZVITFGetObject", getObject}});
+    return LoadModuleFile(u"test-program.ime");
 #endif
 }

@@ -1,14 +1,17 @@
-// The test program as an input method module: tests that export
-// ZVITFGetObject hand their objects to the code that asks a module for them.
+// The test program as an input method module, so that a test's own
+// ZVITFGetObject hands its objects to the code that asks a module for them.
 #pragma once
 
-#include "platform/ModuleObject.h"
+#include "platform/Module.h"
 
-// Exports of the test program must be marked so on Windows.
+// Windows looks the export up in the program, which must mark it so.
 #ifdef _WIN32
 #define ZV_TEST_EXPORT extern "C" __declspec(dllexport)
 #else
-#define ZV_TEST_EXPORT extern "C" __attribute__((visibility("default")))
+#define ZV_TEST_EXPORT extern "C"
 #endif
 
-ModuleHandle TestProgramModule();
+// The module whose ZVITFGetObject is `getObject`: natively an in-process
+// module with that export; on Windows the test program itself, which exports
+// it.
+ModuleHandle TestProgramModule(void* getObject);

@@ -2,16 +2,21 @@
 
 #include <chrono>
 #include <fstream>
-#include <thread>
 
 #include "tests/support/RunProcess.h"
 
 bool WaitUntil(const std::function<bool()>& condition, int milliseconds) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     for (;;) {
+        // Windows of the test itself keep answering while it waits.
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
         if (condition()) return true;
         if (std::chrono::steady_clock::now() >= deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     }
 }
 
@@ -138,3 +143,8 @@ std::filesystem::path ScreenshotPath(const std::string& name) {
 }
 
 std::filesystem::path ConfigProgram() { return BuiltProgram("config"); }
+
+std::optional<int> WaitForExit(ChildProcess& program, int milliseconds) {
+    WaitUntil([&] { return program.Wait(0).has_value(); }, milliseconds);
+    return program.Wait(0);
+}

@@ -7,10 +7,12 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
-// Checks `condition` until it holds or `milliseconds` have passed.
+// Checks `condition` until it holds or `milliseconds` have passed, handling
+// the messages of the test's own windows meanwhile.
 bool WaitUntil(const std::function<bool()>& condition, int milliseconds);
 
 // A visible top-level window of the process with this class and title, or null
@@ -41,3 +43,7 @@ std::filesystem::path ScreenshotPath(const std::string& name);
 
 // config.exe of this build.
 std::filesystem::path ConfigProgram();
+
+class ChildProcess;
+// The exit code once the program has ended within the time, else none.
+std::optional<int> WaitForExit(ChildProcess& program, int milliseconds);
