@@ -1,5 +1,6 @@
-// Arbitrary bytes opened as a code table: every reader, lookup, the sort, the
-// prefix table and the validation run over it without reading or writing
+// Arbitrary bytes opened as a code table (and as danzi.dmi): every reader,
+// lookup, the sort, the prefix table, word code making and the validation
+// run over it without reading or writing
 // outside the view, and a table that validates stays valid through each
 // editing operation.
 //
@@ -23,6 +24,7 @@
 #include "codetable/PrefixTable.h"
 #include "codetable/TableEditing.h"
 #include "codetable/TableValidation.h"
+#include "codetable/WordCode.h"
 
 namespace {
 
@@ -75,6 +77,9 @@ void ReadEverything(MappedFile* file) {
     for (const char32_t c : {U'中', U'a', U'\U00020000'}) {
         for (const CharacterRecord& record : LookupCharacter(file, c)) sum += static_cast<uint32_t>(record.code.size());
     }
+    WordCodeRule rule{};
+    StoreRule(rule, std::vector<RuleItem>{0x0100, 0x0201, 0x0302, 0x1F00});
+    sum += static_cast<uint32_t>(MakeWordCode(u"中a\U00020000", rule, file).size());
     volatile uint32_t sink = sum;
     (void)sink;
 }
