@@ -52,12 +52,17 @@ start_xvfb() {
     number_file=$(mktemp)
     setsid Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$number_file" >/dev/null 2>&1 </dev/null &
     echo $! >"$pid_file"
-    for _ in $(seq 100); do
+    # A loaded machine can take many seconds to bring the server up.
+    for _ in $(seq 600); do
         [ -s "$number_file" ] && break
         sleep 0.1
     done
     [ -s "$number_file" ] && echo ":$(head -n 1 "$number_file")" >"$display_file"
     rm -f "$number_file"
+    for _ in $(seq 100); do
+        xvfb_alive && return
+        sleep 0.1
+    done
 }
 
 create_prefix() {
