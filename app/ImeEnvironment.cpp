@@ -6,19 +6,11 @@
 
 #include "base/FixedText.h"
 #include "base/Guid.h"
+#include "codetable/CodeTable.h"
 #include "config/SettingsFile.h"
 #include "platform/Registry.h"
 
 namespace {
-
-// main.dmg: the GUID of its input method and the format it is written in.
-constexpr uint32_t kTableGuidAt = 12;
-constexpr uint32_t kTableFormatAt = 28;
-constexpr uint16_t kTableFormat = 772;
-
-// temp.dmg: the header fields and the prefix table that emptying rewrites.
-constexpr uint32_t kTempPrefixTableAt = 156;
-constexpr uint32_t kTempPrefixTableSize = 65536;
 
 // Appends `name` to `folder`; false when the path does not fit in 260 units.
 bool JoinPath(const char16_t* folder, size_t folderCapacity, const char16_t* name, char16_t (&path)[kPathUnits]) {
@@ -35,9 +27,11 @@ MappedFile* OpenDataFile(const ImeEnvironment& environment, const char16_t* name
     return OpenMappedFile(path);
 }
 
-bool MainTableBelongsTo(const MappedFile& table, const uint8_t (&guid)[16]) {
-    return table.size >= kTableFormatAt + 2 && std::memcmp(table.view + kTableGuidAt, guid, 16) == 0 &&
-           reinterpret_cast<const Le16*>(table.view + kTableFormatAt)->get() == kTableFormat;
+// main.dmg must be written for this input method and in the known format.
+bool MainTableBelongsTo(MappedFile& file, const uint8_t (&guid)[16]) {
+    if (file.size < kCodeTableHeaderSize) return false;
+    const CodeTableHeader header = CodeTable(&file).header();
+    return std::memcmp(header.imeGuid, guid, sizeof header.imeGuid) == 0 && header.formatVersion == kFormatVersion;
 }
 
 bool FindBlocks(ImeEnvironment& environment) {
@@ -171,9 +165,10 @@ void ResetTemporaryTable(ImeEnvironment* environment, uint64_t bootStamp) {
     if (!temp || !ime || !(ime->optionFlags & kOptionTempWordsClearedAtBoot)) return;
     if (ime->bootStamp == bootStamp) return;
     // A file too short for the header and prefix table is no table to empty.
-    if (temp->size < kTempPrefixTableAt + kTempPrefixTableSize) return;
-    reinterpret_cast<Le32*>(temp->view)->set(temp->size);
-    reinterpret_cast<Le32*>(temp->view + 4)->set(0);
-    std::memset(temp->view + kTempPrefixTableAt, 0, kTempPrefixTableSize);
+    const CodeTable table(temp);
+    if (!table.hasView()) return;
+    table.setDataStart(temp->size);
+    table.setEntryCount(0);
+    std::memset(temp->view + kPrefixTableOffset, 0, kPrefixTableSize);
     ime->bootStamp = bootStamp;
 }

@@ -71,25 +71,33 @@ int64_t FindExactPosition(const MappedFile& file, std::string_view key) {
     return -1;
 }
 
+bool ByAddress(const DictRecord& a, const DictRecord& b) { return a.start < b.start; }
+
+// Sorts a list into file order; a list read in index order from a file that
+// keeps its records in that order is already sorted.
+void SortByAddress(std::vector<DictRecord>& records) {
+    if (!std::is_sorted(records.begin(), records.end(), ByAddress))
+        std::sort(records.begin(), records.end(), ByAddress);
+}
+
 // The run of records around `mid` that satisfy `qualifies`, in file order.
 template <typename Qualifies>
 std::unique_ptr<DictResultList> CollectAround(const MappedFile& file, int64_t mid, Qualifies qualifies) {
+    int64_t first = mid;
+    while (first > 0) {
+        const DictRecord record = RecordAt(file, static_cast<uint32_t>(first - 1));
+        if (!record.start || !qualifies(record)) break;
+        --first;
+    }
+    const int64_t count = RecordCount(file);
     auto list = std::make_unique<DictResultList>();
     list->records.reserve(8);
-    list->records.push_back(RecordAt(file, static_cast<uint32_t>(mid)));
-    const int64_t count = RecordCount(file);
-    for (int64_t up = mid + 1; up < count; ++up) {
-        const DictRecord record = RecordAt(file, static_cast<uint32_t>(up));
-        if (!record.start || !qualifies(record)) break;
+    for (int64_t i = first; i < count; ++i) {
+        const DictRecord record = RecordAt(file, static_cast<uint32_t>(i));
+        if (i > mid && (!record.start || !qualifies(record))) break;
         list->records.push_back(record);
     }
-    for (int64_t down = mid - 1; down >= 0; --down) {
-        const DictRecord record = RecordAt(file, static_cast<uint32_t>(down));
-        if (!record.start || !qualifies(record)) break;
-        list->records.push_back(record);
-    }
-    std::sort(list->records.begin(), list->records.end(),
-              [](const DictRecord& a, const DictRecord& b) { return a.start < b.start; });
+    SortByAddress(list->records);
     return list;
 }
 
@@ -194,8 +202,7 @@ std::unique_ptr<DictResultList> FindContainingEntries(const MappedFile* file, st
         const DictRecord record = RecordAt(*file, i);
         if (record.start && record.headword.find(key) != std::string_view::npos) list->records.push_back(record);
     }
-    std::sort(list->records.begin(), list->records.end(),
-              [](const DictRecord& a, const DictRecord& b) { return a.start < b.start; });
+    SortByAddress(list->records);
     return list;
 }
 

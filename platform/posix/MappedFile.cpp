@@ -10,7 +10,7 @@
 #include <cstdlib>
 
 #include "platform/MappedFileCommon.h"
-#include "platform/posix/Utf8Path.h"
+#include "base/Utf8.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ int FdOf(const MappedFile& file) { return static_cast<int>(file.fileHandle); }
 
 // Descriptors 0 to 2 are moved up so that 0 can mean "no file".
 int OpenFd(const char16_t* path, int flags, mode_t mode = 0) {
-    int fd = open(Utf8Path(path).c_str(), flags | O_CLOEXEC, mode);
+    int fd = open(Utf8Of(path).c_str(), flags | O_CLOEXEC, mode);
     if (fd < 0 || fd > 2) return fd;
     int moved = fcntl(fd, F_DUPFD_CLOEXEC, 3);
     close(fd);

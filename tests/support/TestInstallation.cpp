@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "base/FixedText.h"
+#include "codetable/CodeTable.h"
 #include "config/ConfigFileBuilder.h"
 #include "platform/Module.h"
 #include "platform/Registry.h"
@@ -39,11 +40,12 @@ int32_t NoObjects(int32_t, void** object) {
 
 }  // namespace
 
-std::vector<uint8_t> MinimalTable(const GuidBytes& guid, uint32_t length) {
-    std::vector<uint8_t> table(length, 0);
-    std::memcpy(table.data() + 12, guid.data(), guid.size());
-    table[28] = 772 & 0xFF;
-    table[29] = 772 >> 8;
+std::vector<uint8_t> EmptyTable(const GuidBytes& guid) {
+    CodeTableHeader header = NewTableHeader(KindCodeTable);
+    header.dataStart = kEmptyTableSize;
+    std::memcpy(header.imeGuid, guid.data(), guid.size());
+    std::vector<uint8_t> table(kEmptyTableSize, 0);
+    std::memcpy(table.data(), &header, sizeof header);
     return table;
 }
 
@@ -63,8 +65,8 @@ TestInstallation::TestInstallation()
     std::copy(guid.begin(), guid.end(), identity.imeGuid.begin());
     identity.displayName = u"泽瓦五笔测试";
     WriteBytes(DataFile("config.dsc"), BuildConfigFile(identity));
-    WriteBytes(DataFile("main.dmg"), MinimalTable(guid, 65696));
-    WriteBytes(DataFile("temp.dmg"), MinimalTable(guid, 65696));
+    WriteBytes(DataFile("main.dmg"), EmptyTable(guid));
+    WriteBytes(DataFile("temp.dmg"), EmptyTable(guid));
     WriteRegistry(nullptr);
 #ifdef _WIN32
     std::filesystem::copy_file(BuiltProgram("test_ime_module").replace_extension(".dll"),

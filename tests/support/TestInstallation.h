@@ -44,6 +44,5 @@ private:
     std::filesystem::path dataDir_;
 };
 
-// The 16-bit table format of main.dmg at byte 28 and the header fields a new
-// empty table carries: enough for the installation checks.
-std::vector<uint8_t> MinimalTable(const GuidBytes& guid, uint32_t length);
+// A freshly written empty code table of the input method `guid`.
+std::vector<uint8_t> EmptyTable(const GuidBytes& guid);

@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenInstallation{"MissingMainTable",
                            [](TestInstallation& i) { std::filesystem::remove(i.DataFile("main.dmg")); }},
         BrokenInstallation{"MainTableOfAnotherGuid",
-                           [](TestInstallation& i) { WriteBytes(i.DataFile("main.dmg"), MinimalTable({}, 65696)); }},
+                           [](TestInstallation& i) { WriteBytes(i.DataFile("main.dmg"), EmptyTable({})); }},
         BrokenInstallation{"ModuleNotLoadable", [](TestInstallation& i) { i.RemoveModule(); }}),
     [](const ::testing::TestParamInfo<BrokenInstallation>& info) { return std::string(info.param.name); });
 
