@@ -26,6 +26,9 @@ struct Violation {
     const char* problem;
 };
 
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const Violation& violation, std::ostream* out) { *out << violation.name; }
+
 class TableValidationTest : public ::testing::TestWithParam<Violation> {};
 
 TEST_P(TableValidationTest, ReportsTheFirstViolation) {
