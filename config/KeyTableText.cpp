@@ -24,7 +24,9 @@ std::u16string LineText(std::u16string text) {
 }
 
 std::u16string EntryLine(int index, std::u16string_view value) {
-    return KeyTableCharacter(index) + (u"=" + LineText(std::u16string(value)));
+    std::u16string line(1, KeyTableCharacter(index));
+    line += u'=';
+    return line + LineText(std::u16string(value));
 }
 
 // In the lists an entry is its index itself, not its key. Index 0 would end

@@ -1,6 +1,7 @@
 // The sections of the settings text, their banners and the module's text.
 #include "config/SettingsTextWriter.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -61,9 +62,11 @@ void ModuleText(TextOut& out, const SettingsTextTable* settings, const void* blo
 
 bool WriteUtf8Text(std::FILE* file, std::u16string_view text) {
     const std::u16string sound = WithLoneSurrogatesReplaced(text.substr(0, kMaxTextUnits));
-    std::vector<uint8_t> bytes(kMaxTextBytes + 1, 0);
-    ToUtf8(sound, bytes.data(), kMaxTextBytes);
-    const size_t count = strnlen(reinterpret_cast<const char*>(bytes.data()), kMaxTextBytes);
+    const size_t capacity = std::min<size_t>(ToUtf8(sound, nullptr, 0), kMaxTextBytes);
+    // One byte more for the NUL, which is not written.
+    std::vector<uint8_t> bytes(capacity + 1, 0);
+    ToUtf8(sound, bytes.data(), capacity);
+    const size_t count = strnlen(reinterpret_cast<const char*>(bytes.data()), capacity);
     return std::fwrite(bytes.data(), 1, count, file) == count;
 }
 

@@ -16,8 +16,10 @@ constexpr int kLetterModulus = kRuleLetterMask + 1;
 constexpr uint32_t kNumberCap = 1000;
 
 std::u16string ItemText(RuleItem item) {
-    return u"L" + DecimalText(RuleCharacter(item)) + ((item & kRuleFForm) ? u"F" : u"B") +
-           DecimalText(RuleLetter(item));
+    std::u16string text = u"L";
+    text += DecimalText(RuleCharacter(item));
+    text += (item & kRuleFForm) ? u'F' : u'B';
+    return text + DecimalText(RuleLetter(item));
 }
 
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
@@ -63,9 +65,11 @@ std::vector<std::u16string> WordRuleLines(const DmeConfigData& dme) {
     for (int n = kMinRuleWordLength; n <= kMaxRuleWordLength; ++n) {
         const std::vector<RuleItem> items = RuleItemsOf(dme.wordCodeRules[n]);
         if (items.empty()) continue;
-        std::u16string line = u"P" + DecimalText(n) + u"=";
+        std::u16string line = u"P";
+        line += DecimalText(n);
+        line += u'=';
         for (size_t i = 0; i < items.size(); ++i) {
-            const std::u16string item = (i ? u"+" : u"") + ItemText(items[i]);
+            const std::u16string item = i ? u'+' + ItemText(items[i]) : ItemText(items[i]);
             // Whole items only: a cut item would make the reader refuse the rule.
             if (line.size() + item.size() > kRuleLineUnits) break;
             line += item;

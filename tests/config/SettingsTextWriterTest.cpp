@@ -16,6 +16,7 @@
 #include "config/SettingsTextWriter.h"
 #include "config/TextFile.h"
 #include "config/WordRuleText.h"
+#include "platform/StdioFile.h"
 #include "tests/support/InProcessSettingsObject.h"
 #include "tests/support/SettingsBlocks.h"
 #include "tests/support/TempDir.h"
@@ -156,8 +157,10 @@ TEST_F(SettingsTextWriterTest, NewConfigFileGivesTheWholeText) {
     expected.push_back(u"P3=L1B1+L2B1+L3B1+L3B2");
     for (int n = 4; n <= 30; ++n) {
         const std::string digits = std::to_string(n);
-        expected.push_back(u"P" + std::u16string(digits.begin(), digits.end()) + u"=L1B1+L2B1+L3B1+L" +
-                           std::u16string(digits.begin(), digits.end()) + u"B1");
+        const std::u16string number(digits.begin(), digits.end());
+        std::u16string line = u"P";
+        line += number + u"=L1B1+L2B1+L3B1+L" + number + u"B1";
+        expected.push_back(line);
     }
 
     EXPECT_EQ(Written(object.table()), Joined(expected));
@@ -424,6 +427,29 @@ TEST_F(SettingsTextWriterTest, TheModulesTextIsWrittenUnchangedAndEndsItsLastLin
         const std::u16string text = Written(object.table());
         EXPECT_NE(text.find(u"[-DME设置-]\r\n" + c.written + u"//---"), std::u16string::npos);
         EXPECT_NE(text.find(u"[-SKIN设置-]\r\n" + c.written + u"//---"), std::u16string::npos);
+    }
+}
+
+TEST_F(SettingsTextWriterTest, AWrittenTextIsCutToItsUnitsAndBytes) {
+    struct Case {
+        std::u16string text;
+        size_t size;
+        std::vector<uint8_t> start;
+    };
+    const Case cases[] = {
+        {std::u16string(70000, u'a'), 65535, {'a'}},                              // 65,535 units
+        {std::u16string(40000, u'\u00E9'), 65534, {0xC3, 0xA9}},                  // whole characters in 65,535 bytes
+        {u"a\xD800" + std::u16string(1, u'b'), 5, {'a', 0xEF, 0xBF, 0xBD, 'b'}},  // the lone surrogate
+        {u"", 0, {}},
+    };
+    for (const Case& c : cases) {
+        StdioFilePtr file(OpenFileForWriting(dir.File("text.txt").c_str()));
+        ASSERT_TRUE(file);
+        EXPECT_TRUE(WriteUtf8Text(file.get(), c.text));
+        file.reset();
+        const std::vector<uint8_t> bytes = ReadBytes(dir.path() / "text.txt");
+        ASSERT_EQ(bytes.size(), c.size);
+        EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + c.start.size()), c.start);
     }
 }
 
