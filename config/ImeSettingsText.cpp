@@ -113,7 +113,7 @@ constexpr Choice kSpaceChoices[] = {
 };
 constexpr ChoiceSetting kSpaceOnEmptyCode{u"空码时空格行为", FlagWord::kBehaviour, kBehaviourSpaceMask,
                                           kSpaceChoices,     u"上屏英文",          kBehaviourSpaceCommitsEnglishSpace};
-// The same setting under the name of older texts; read only.
+// Read as the same setting; never written.
 constexpr std::u16string_view kSpaceInEnglishKey = u"英文状态时空格行为";
 
 constexpr Choice kCodeWindowStyles[] = {

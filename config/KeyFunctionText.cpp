@@ -23,11 +23,13 @@ std::vector<std::u16string> KeyFunctionLines(const DmeConfigData& dme) {
             lines.push_back(BindingLine(key | kKeyShift, shifted));
     }
     // All records, whatever the count says: a record in use need not lie
-    // below it.
+    // below it. A key without a name of its own would be written as its
+    // modifier suffixes alone, which read back as another key ("+" and Ctrl).
     for (const KeyCombination& record : dme.combinations) {
         const auto code = static_cast<KeyCode>(record.keyCode.get());
         const FunctionSet functions = record.functions.get();
-        if (code != 0 && !functions.empty()) lines.push_back(BindingLine(code, functions));
+        if (code != 0 && !functions.empty() && !KeyTableName(code & kVirtualKeyMask).empty())
+            lines.push_back(BindingLine(code, functions));
     }
     return lines;
 }

@@ -9,7 +9,8 @@
 #include "config/DmeConfigData.h"
 
 // The bindings of the plain table, of the Shift table (keys with a Shift
-// name only), then of every combination record in record order.
+// name only), then of every combination record in record order whose key
+// has a name.
 std::vector<std::u16string> KeyFunctionLines(const DmeConfigData& dme);
 
 // Binds the functions of the value to the key; a key name that names no key

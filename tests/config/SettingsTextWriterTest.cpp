@@ -359,6 +359,8 @@ TEST_F(SettingsTextWriterTest, KeyFunctionLinesCoverBothTablesAndEveryRecord) {
     dme.combinations[3].keyCode = 0x441;
     dme.combinations[3].functions.set({kLowPageUp | kLowPageDown});
     dme.combinations[5].keyCode = 0x442;  // no functions: not written
+    dme.combinations[6].keyCode = 0x401;  // no name: "+键Ctrl" would read back as Ctrl+Shift+=
+    dme.combinations[6].functions.set({kLowPageUp});
     dme.combinations[63].keyCode = 0x4445;
     dme.combinations[63].functions.set({0, kHighSoftKeyboard});
     dme.combinationCount = 1;  // every record counts, whatever the count says
