@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "base/LittleEndian.h"
-#include "base/Utf8.h"
+#include "base/Utf8Text.h"
 
 namespace {
 
@@ -149,28 +149,14 @@ std::u16string DecodeUtf8Bytes(std::string_view bytes) {
 size_t ToUtf8Key(std::u16string_view text, char (&key)[kDictKeyBytes]) {
     key[0] = 0;
     if (text.empty()) return 0;
-    std::string whole;
-    size_t written = 0;
-    for (size_t at = 0; at < text.size();) {
-        const char16_t c = text[at];
-        char32_t point = c;
-        size_t units = 1;
-        if (c >= 0xD800 && c <= 0xDBFF && at + 1 < text.size() && text[at + 1] >= 0xDC00 && text[at + 1] <= 0xDFFF) {
-            point = 0x10000 + ((c - 0xD800) << 10) + (text[at + 1] - 0xDC00);
-            units = 2;
-        } else if (c >= 0xD800 && c <= 0xDFFF) {
-            key[0] = 0;
-            return 0;
-        }
-        const size_t before = whole.size();
-        AppendUtf8(point, whole);
-        // Whole characters only, and only while every one before them fitted.
-        if (written == before && whole.size() <= kDictKeyBytes - 1) written = whole.size();
-        at += units;
+    // The last byte is kept for the NUL that a key of 249 bytes needs.
+    const ptrdiff_t needed = ToUtf8(text, reinterpret_cast<uint8_t*>(key), kDictKeyBytes - 1);
+    key[kDictKeyBytes - 1] = 0;
+    if (needed <= 0) {
+        key[0] = 0;
+        return 0;
     }
-    std::memcpy(key, whole.data(), written);
-    key[written] = 0;
-    return whole.size();
+    return static_cast<size_t>(needed);
 }
 
 std::unique_ptr<DictResultList> FindExactEntries(const MappedFile* file, std::u16string_view text) {
