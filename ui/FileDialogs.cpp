@@ -43,6 +43,18 @@ std::u16string FilterText(std::u16string_view filter) {
     return text;
 }
 
+// The fields both dialogs fill alike; `filter` must outlive the dialog.
+OPENFILENAMEW FileDialogFor(HWND owner, const std::u16string& filter, char16_t (&file)[260], const char16_t* folder) {
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = Wide(filter.c_str());
+    dialog.lpstrFile = Wide(file);
+    dialog.nMaxFile = std::size(file);
+    dialog.lpstrInitialDir = Wide(folder);
+    return dialog;
+}
+
 bool FileExists(const char16_t* path) {
     const DWORD attributes = GetFileAttributesW(Wide(path));
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -55,14 +67,8 @@ int ShowOpenFileDialog(std::u16string_view title, std::u16string_view filter, ch
     file[0] = 0;
     const std::u16string titleText(title);
     const std::u16string filterText = FilterText(filter);
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = Wide(filterText.c_str());
-    dialog.lpstrFile = Wide(file);
-    dialog.nMaxFile = std::size(file);
+    OPENFILENAMEW dialog = FileDialogFor(owner, filterText, file, openFolder.StartFolder(startFolder));
     dialog.lpstrTitle = Wide(titleText.c_str());
-    dialog.lpstrInitialDir = Wide(openFolder.StartFolder(startFolder));
     dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
     if (!GetOpenFileNameW(&dialog) || !FileExists(file)) {
         file[0] = 0;
@@ -75,15 +81,9 @@ int ShowOpenFileDialog(std::u16string_view title, std::u16string_view filter, ch
 int ShowExportFileDialog(char16_t (&file)[260], HWND owner, const char16_t* startFolder) {
     file[0] = 0;
     const std::u16string filterText = FilterText(u"文本文档(*.txt)|*.txt");
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = Wide(filterText.c_str());
-    dialog.lpstrFile = Wide(file);
-    dialog.nMaxFile = std::size(file);
+    OPENFILENAMEW dialog = FileDialogFor(owner, filterText, file, exportFolder.StartFolder(startFolder));
     dialog.lpstrTitle = L"导出全部设置...";
     dialog.lpstrDefExt = L"txt";
-    dialog.lpstrInitialDir = Wide(exportFolder.StartFolder(startFolder));
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_SHOWHELP | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
     if (!GetSaveFileNameW(&dialog)) {
         file[0] = 0;
