@@ -140,7 +140,12 @@ DmeSettings ReadDmeSettings(const DmeConfigData& dme) {
 SkinSettings ReadSkinSettings(const SkinConfigData& skin) {
     const uint8_t* area = skin.moduleData;
     if (area[0] != kAreaWritten) return {};
-    return {area[kSkinFontSize], ColourAt(area + kSkinTextColour), ColourAt(area + kSkinBackgroundColour)};
+    SkinSettings settings{area[kSkinFontSize], ColourAt(area + kSkinTextColour),
+                          ColourAt(area + kSkinBackgroundColour)};
+    // A damaged size reads as the default, so that the text reads back.
+    if (settings.fontSize < kMinFontSize || settings.fontSize > kMaxFontSize)
+        settings.fontSize = SkinSettings{}.fontSize;
+    return settings;
 }
 
 void StoreDmeSettings(DmeConfigData& dme, const DmeSettings& settings) {

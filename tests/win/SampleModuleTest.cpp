@@ -189,6 +189,22 @@ TEST(SampleModuleTest, ATextLongerThanTheBufferIsCutAndTerminated) {
     EXPECT_EQ(std::u16string(buffer), std::u16string(kDefaultSkinText).substr(0, 7));
 }
 
+TEST(SampleModuleTest, ADamagedFontSizeInTheSkinAreaReadsAsTheDefault) {
+    LoadedModule module(kSampleModule);
+    SettingsTextObject object(GetModuleObject(module.handle(), kSettingsTextObjectKind));
+    ASSERT_TRUE(object.table());
+    for (uint8_t size : {0, 8, 37, 255}) {
+        SettingsBlocks blocks;
+        // The module's layout: written marker, font size, text and background
+        // colour as red, green, blue.
+        const uint8_t area[] = {1, size, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66};
+        std::copy(std::begin(area), std::end(area), blocks.skin().moduleData);
+        EXPECT_EQ(TextOf(object.table(), &blocks.skin(), kSkinBlockKind),
+                  u"候选字号=16\r\n文字颜色=#112233\r\n背景颜色=#445566\r\n")
+            << "size " << int{size};
+    }
+}
+
 TEST(SampleModuleTest, ItsSettingsPassThroughTheProgramsSettingsText) {
     LoadedModule module(kSampleModule);
     SettingsTextObject object(GetModuleObject(module.handle(), kSettingsTextObjectKind));
