@@ -1,0 +1,65 @@
+// zvtool build and check: the printed reports, the exit codes, and an output
+// that only a complete table replaces.
+#include "tools/zvtool/TableCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "tests/support/TempDir.h"
+
+namespace {
+
+struct ToolRun {
+    int code;
+    std::string out, err;
+};
+
+ToolRun Build(const TempDir& dir, const std::string& source, const std::string& output) {
+    std::ostringstream out, err;
+    const int code = RunBuildCommand((dir.path() / source).string(), (dir.path() / output).string(), out, err);
+    return {code, out.str(), err.str()};
+}
+
+ToolRun Check(const TempDir& dir, const std::string& table) {
+    std::ostringstream out, err;
+    const int code = RunCheckCommand((dir.path() / table).string(), out, err);
+    return {code, out.str(), err.str()};
+}
+
+std::vector<uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
+
+TEST(TableCommandTest, BuildsAValidTableAndPrintsItsReports) {
+    TempDir dir;
+    WriteBytes(dir.path() / "source.txt", Bytes("中\tk\n中\tk\nno tab\n" + std::string(300, 'x') + "\tk\n"));
+    const ToolRun build = Build(dir, "source.txt", "main.dmg");
+    EXPECT_EQ(build.code, 0) << build.err;
+    EXPECT_NE(build.out.find("格式错误的词条定义: " + std::string(300, 'x') + " k\n"), std::string::npos);
+    EXPECT_NE(build.out.find("　　码表信息: \n　　  码表大小: 10字节\n　　  原始码表行数: 4\n　　  有效编码行数: 2\n"),
+              std::string::npos);
+    EXPECT_NE(build.out.find("1 duplicates, 1 lines refused"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "main.dmg.part"));
+
+    const ToolRun check = Check(dir, "main.dmg");
+    EXPECT_EQ(check.code, 0);
+    EXPECT_NE(check.out.find(": valid"), std::string::npos);
+}
+
+TEST(TableCommandTest, FailuresLeaveTheOutputAndReportWhy) {
+    TempDir dir;
+    WriteBytes(dir.path() / "old.dmg", Bytes("old"));
+    const ToolRun build = Build(dir, "missing.txt", "old.dmg");
+    EXPECT_EQ(build.code, 1);
+    EXPECT_NE(build.err.find("cannot read"), std::string::npos);
+    EXPECT_EQ(ReadBytes(dir.path() / "old.dmg"), Bytes("old"));
+
+    const ToolRun damaged = Check(dir, "old.dmg");
+    EXPECT_EQ(damaged.code, 1);
+    EXPECT_NE(damaged.out.find("shorter than an empty table"), std::string::npos);
+    const ToolRun missing = Check(dir, "missing.dmg");
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_NE(missing.err.find("cannot read"), std::string::npos);
+}
+
+}  // namespace
