@@ -117,7 +117,9 @@ TEST(BuildCodeTableTest, BadSourcesGiveAValidTableOrAClearFailure) {
         ASSERT_TRUE(table) << c.what;
         EXPECT_EQ(ValidateTable(table.get(), nullptr, nullptr), "") << c.what;
         EXPECT_EQ(CodeTable(table.get()).entryCount(), c.entries) << c.what;
-        if (c.entries == 0) EXPECT_EQ(table->size, kEmptyTableSize) << c.what;
+        if (c.entries == 0) {
+            EXPECT_EQ(table->size, kEmptyTableSize) << c.what;
+        }
     }
     TempDir dir;
     BuildSummary summary;
