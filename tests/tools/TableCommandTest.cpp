@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "tests/codetable/TableTestSupport.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -28,11 +29,11 @@ ToolRun Check(const TempDir& dir, const std::string& table) {
     return {code, out.str(), err.str()};
 }
 
-std::vector<uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
+std::vector<uint8_t> TextBytes(std::string_view text) { return {text.begin(), text.end()}; }
 
 TEST(TableCommandTest, BuildsAValidTableAndPrintsItsReports) {
     TempDir dir;
-    WriteBytes(dir.path() / "source.txt", Bytes("中\tk\n中\tk\nno tab\n" + std::string(300, 'x') + "\tk\n"));
+    WriteBytes(dir.path() / "source.txt", TextBytes("中\tk\n中\tk\nno tab\n" + std::string(300, 'x') + "\tk\n"));
     const ToolRun build = Build(dir, "source.txt", "main.dmg");
     EXPECT_EQ(build.code, 0) << build.err;
     EXPECT_NE(build.out.find("格式错误的词条定义: " + std::string(300, 'x') + " k\n"), std::string::npos);
@@ -46,13 +47,33 @@ TEST(TableCommandTest, BuildsAValidTableAndPrintsItsReports) {
     EXPECT_NE(check.out.find(": valid"), std::string::npos);
 }
 
+TEST(TableCommandTest, ExportsATableThatBuildsTheSameTable) {
+    TempDir dir;
+    WriteBytes(dir.path() / "source.txt", TextBytes("中\tk#用\n人\tw#固\n国\tl#类2\n"));
+    ASSERT_EQ(Build(dir, "source.txt", "first.dmg").code, 0);
+    std::ostringstream out, err;
+    ASSERT_EQ(RunExportCommand((dir.path() / "first.dmg").string(), (dir.path() / "export.txt").string(), 0, out, err), 0);
+    EXPECT_NE(out.str().find("3 entries exported"), std::string::npos);
+    ASSERT_EQ(Build(dir, "export.txt", "second.dmg").code, 0);
+    // The same entries, though written in the export's order.
+    MappedFilePtr first(OpenMappedFile(dir.File("first.dmg").c_str())), second(OpenMappedFile(dir.File("second.dmg").c_str()));
+    EXPECT_EQ(EntriesOf(first.get()), EntriesOf(second.get()));
+    EXPECT_EQ(first->size, second->size);
+
+    ASSERT_EQ(RunExportCommand((dir.path() / "first.dmg").string(), (dir.path() / "user.txt").string(), 2, out, err), 0);
+    const std::vector<uint8_t> user = ReadBytes(dir.path() / "user.txt");
+    EXPECT_EQ(std::string(user.begin(), user.end()),
+              "\xEF\xBB\xBF---config@码表分类=主码-用户码表\r\n---config@码表别名=\r\n中\tk#序16383\r\n");
+    EXPECT_EQ(RunExportCommand((dir.path() / "first.dmg").string(), (dir.path() / "x.txt").string(), 5, out, err), 2);
+}
+
 TEST(TableCommandTest, FailuresLeaveTheOutputAndReportWhy) {
     TempDir dir;
-    WriteBytes(dir.path() / "old.dmg", Bytes("old"));
+    WriteBytes(dir.path() / "old.dmg", TextBytes("old"));
     const ToolRun build = Build(dir, "missing.txt", "old.dmg");
     EXPECT_EQ(build.code, 1);
     EXPECT_NE(build.err.find("cannot read"), std::string::npos);
-    EXPECT_EQ(ReadBytes(dir.path() / "old.dmg"), Bytes("old"));
+    EXPECT_EQ(ReadBytes(dir.path() / "old.dmg"), TextBytes("old"));
 
     const ToolRun damaged = Check(dir, "old.dmg");
     EXPECT_EQ(damaged.code, 1);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/Utf8.h"
+#include "codetable/TableExport.h"
 #include "codetable/TableReplacement.h"
 #include "codetable/TableValidation.h"
 
@@ -88,18 +89,49 @@ int RunBuildCommand(const std::string& sourcePath, const std::string& outputPath
     return 0;
 }
 
-int RunCheckCommand(const std::string& tablePath, std::ostream& out, std::ostream& err) {
-    std::ifstream in(tablePath, std::ios::binary);
-    std::vector<uint8_t> bytes;
+namespace {
+
+// The table's bytes, read whole so that the tool never changes the file.
+bool ReadTable(const std::string& path, std::vector<uint8_t>& bytes, MappedFile& table, std::ostream& err) {
+    std::ifstream in(path, std::ios::binary);
     if (in) bytes.assign(std::istreambuf_iterator<char>(in), {});
     if (!in || bytes.size() > UINT32_MAX) {
-        err << "zvtool: cannot read " << tablePath << "\n";
-        return 1;
+        err << "zvtool: cannot read " << path << "\n";
+        return false;
     }
-    // A view of the bytes read, so that the check never touches the file.
-    MappedFile table{};
+    table = MappedFile{};
     table.size = static_cast<uint32_t>(bytes.size());
     table.view = bytes.empty() ? nullptr : bytes.data();
+    return true;
+}
+
+}  // namespace
+
+int RunExportCommand(const std::string& tablePath, const std::string& outputPath, int category, std::ostream& out,
+                     std::ostream& err) {
+    if (category < 0 || category >= kCategoryCount || (category > kCategoryAuxiliary && category < kFirstCustomCategory)) {
+        err << "zvtool: there is no category " << category << "\n";
+        return 2;
+    }
+    std::vector<uint8_t> bytes;
+    MappedFile table;
+    if (!ReadTable(tablePath, bytes, table, err)) return 1;
+    ExportJob job;
+    job.selector = CodeTable(&table).hasView() && CodeTable(&table).isWordList() ? kExportWordList : category;
+    job.categoryFlags.fill(1);
+    const int64_t count = ExportTable(&table, job, Utf16Of(outputPath).c_str());
+    if (count < 0) {
+        err << "zvtool: cannot write " << outputPath << "\n";
+        return 1;
+    }
+    out << "zvtool: " << count << " entries exported to " << outputPath << "\n";
+    return 0;
+}
+
+int RunCheckCommand(const std::string& tablePath, std::ostream& out, std::ostream& err) {
+    std::vector<uint8_t> bytes;
+    MappedFile table;
+    if (!ReadTable(tablePath, bytes, table, err)) return 1;
     const std::string problem = ValidateTable(&table, nullptr, nullptr);
     if (!problem.empty()) {
         out << tablePath << ": " << problem << "\n";

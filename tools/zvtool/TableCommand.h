@@ -1,5 +1,5 @@
-// zvtool build and zvtool check: a code table from a replacement source, and
-// the check of a table's invariants.
+// zvtool build, export and check: a code table from a replacement source,
+// a table as a source text, and the check of a table's invariants.
 #pragma once
 
 #include <iosfwd>
@@ -11,6 +11,13 @@
 // when the source cannot be read or the table cannot be written.
 int RunBuildCommand(const std::string& sourcePath, const std::string& outputPath, std::ostream& out,
                     std::ostream& err);
+
+// Exports the table, a word list as its texts, a code table whole (every
+// category, as if each were permitted) or only category `category` (1 to 4,
+// 16 to 31; 0 for all). 0 on success, 1 when the table cannot be read or
+// the text not written, 2 for a category that does not exist.
+int RunExportCommand(const std::string& tablePath, const std::string& outputPath, int category, std::ostream& out,
+                     std::ostream& err);
 
 // Checks the table with ValidateTable (default order), printing "valid" or
 // the first violated invariant. 0 only when the table is valid.
