@@ -44,28 +44,6 @@ void ApplyDirective(ReplaceJob& job, std::u16string_view directive) {
     // the built table.
 }
 
-// Backslash escapes of a word, read once from left to right: "\\" is a
-// backslash, "\r" a line break (CR LF), "\t" a TAB, "\s" a space; any other
-// backslash stays. Never longer than before; the new length.
-size_t ApplyWordEscapes(char16_t* word, size_t length) {
-    size_t out = 0;
-    for (size_t i = 0; i < length; ++i) {
-        const char16_t next = i + 1 < length ? word[i + 1] : 0;
-        if (word[i] != u'\\' || (next != u'\\' && next != u'r' && next != u't' && next != u's')) {
-            word[out++] = word[i];
-            continue;
-        }
-        ++i;
-        if (next == u'r') {
-            word[out++] = u'\r';
-            word[out++] = u'\n';
-        } else {
-            word[out++] = next == u'\\' ? u'\\' : next == u't' ? u'\t' : u' ';
-        }
-    }
-    return out;
-}
-
 void ReportProgress(const ReplaceJob& job, uint64_t position, uint64_t total) {
     if (job.callbacks) job.callbacks->Progress(position, total);
 }
@@ -116,7 +94,7 @@ std::optional<SourceRecord> ParseSourceLine(ReplaceJob& job, size_t start, size_
     record.codeAt = static_cast<uint32_t>(start + tab + 1);
     record.codeLength = static_cast<uint32_t>(code.size());
     record.wordAt = static_cast<uint32_t>(start);
-    record.wordLength = static_cast<uint32_t>(ApplyWordEscapes(line, tab));
+    record.wordLength = static_cast<uint32_t>(ApplyWordEscapes(line, tab, SpaceEscape::Read));
 
     uint32_t& counter = job.orderCounters[code.empty() ? 0 : code[0] & 0xFF];
     if (counter > kOrderCounterFloor) --counter;

@@ -24,3 +24,29 @@ void ForEachSourceLine(std::u16string_view text, Visit&& visit) {
         if (at > start) visit(start, at - start);
     }
 }
+
+// Backslash escapes of a word, read once from left to right: "\\" is a
+// backslash, "\r" a line break (CR LF), "\t" a TAB and, where read, "\s" a
+// space; any other backslash stays. Edits `word` in place, which never grows,
+// and returns its new length.
+enum class SpaceEscape { Kept, Read };
+inline size_t ApplyWordEscapes(char16_t* word, size_t length, SpaceEscape space) {
+    size_t out = 0;
+    for (size_t i = 0; i < length; ++i) {
+        const char16_t next = i + 1 < length ? word[i + 1] : 0;
+        const bool escape = word[i] == u'\\' && (next == u'\\' || next == u'r' || next == u't' ||
+                                                 (next == u's' && space == SpaceEscape::Read));
+        if (!escape) {
+            word[out++] = word[i];
+            continue;
+        }
+        ++i;
+        if (next == u'r') {
+            word[out++] = u'\r';
+            word[out++] = u'\n';
+        } else {
+            word[out++] = next == u'\\' ? u'\\' : next == u't' ? u'\t' : u' ';
+        }
+    }
+    return out;
+}
