@@ -67,6 +67,30 @@ TEST(TableCommandTest, ExportsATableThatBuildsTheSameTable) {
     EXPECT_EQ(RunExportCommand((dir.path() / "first.dmg").string(), (dir.path() / "x.txt").string(), 5, out, err), 2);
 }
 
+TEST(TableCommandTest, ImportRemoveAndClearKeepTheTableValid) {
+    TempDir dir;
+    WriteBytes(dir.path() / "source.txt", TextBytes("中\tk\n人\tw#用\n"));
+    ASSERT_EQ(Build(dir, "source.txt", "main.dmg").code, 0);
+    WriteBytes(dir.path() / "more.txt", TextBytes("国\tl#用\n中\tk\n"));
+    const std::string table = (dir.path() / "main.dmg").string();
+    std::ostringstream out, err;
+    ASSERT_EQ(RunImportCommand(table, (dir.path() / "more.txt").string(), 0, out, err), 0) << err.str();
+    EXPECT_NE(out.str().find("1 entries added, 1 lines not added"), std::string::npos);
+    EXPECT_EQ(Check(dir, "main.dmg").code, 0);
+
+    ASSERT_EQ(RunRemoveCommand(table, 2, out, err), 0);
+    MappedFilePtr file(OpenMappedFile(dir.File("main.dmg").c_str()));
+    ASSERT_EQ(EntriesOf(file.get()).size(), 1u);
+    EXPECT_EQ(EntriesOf(file.get())[0].word, "中");
+    file.reset();
+    EXPECT_EQ(Check(dir, "main.dmg").code, 0);
+
+    ASSERT_EQ(RunClearCommand(table, out, err), 0);
+    EXPECT_EQ(Check(dir, "main.dmg").code, 0);
+    EXPECT_EQ(RunRemoveCommand(table, 7, out, err), 2);
+    EXPECT_EQ(RunClearCommand((dir.path() / "missing.dmg").string(), out, err), 1);
+}
+
 TEST(TableCommandTest, FailuresLeaveTheOutputAndReportWhy) {
     TempDir dir;
     WriteBytes(dir.path() / "old.dmg", TextBytes("old"));

@@ -9,6 +9,9 @@
 #include <vector>
 
 #include "base/Utf8.h"
+#include "codetable/CategoryRemoval.h"
+#include "codetable/ImportJob.h"
+#include "codetable/TableClearing.h"
 #include "codetable/TableExport.h"
 #include "codetable/TableReplacement.h"
 #include "codetable/TableValidation.h"
@@ -105,14 +108,73 @@ bool ReadTable(const std::string& path, std::vector<uint8_t>& bytes, MappedFile&
     return true;
 }
 
+bool IsCategoryOrWhole(int category, std::ostream& err) {
+    if (category >= 0 && category < kCategoryCount && !(category > kCategoryAuxiliary && category < kFirstCustomCategory))
+        return true;
+    err << "zvtool: there is no category " << category << "\n";
+    return false;
+}
+
+// The table mapped for writing; null, reported, when it cannot be.
+MappedFilePtr OpenTableForChange(const std::string& path, std::ostream& err) {
+    MappedFilePtr table(OpenMappedFile(Utf16Of(path).c_str()));
+    if (!table || !IsMappedToFile(*table)) {
+        err << "zvtool: cannot open " << path << " for writing\n";
+        return nullptr;
+    }
+    return table;
+}
+
 }  // namespace
+
+int RunImportCommand(const std::string& tablePath, const std::string& sourcePath, int category, std::ostream& out,
+                     std::ostream& err) {
+    if (!IsCategoryOrWhole(category, err)) return 2;
+    MappedFilePtr table = OpenTableForChange(tablePath, err);
+    if (!table) return 1;
+    if (!CodeTable(table.get()).hasSoundLayout() || CodeTable(table.get()).isWordList()) {
+        err << "zvtool: " << tablePath << " is no sound code table\n";
+        return 1;
+    }
+    const std::filesystem::path logPath = std::filesystem::temp_directory_path() / std::filesystem::path(kImportLogName);
+    ImportLog log(logPath.u16string().c_str());
+    ImportJob job;
+    job.table = table.get();
+    job.log = &log;
+    job.targetCategory = static_cast<uint8_t>(category);
+    const uint64_t added = ImportWords(job, Utf16Of(sourcePath).c_str());
+    out << "zvtool: " << added << " entries added, " << log.lineCount() << " lines not added";
+    if (log.lineCount()) out << " (listed in " << logPath.string() << ")";
+    out << "\n";
+    return 0;
+}
+
+int RunRemoveCommand(const std::string& tablePath, int category, std::ostream& out, std::ostream& err) {
+    if (category == 0 || !IsCategoryOrWhole(category, err)) return 2;
+    MappedFilePtr table = OpenTableForChange(tablePath, err);
+    if (!table) return 1;
+    if (!RemoveCategories(table.get(), 1u << category, nullptr)) {
+        err << "zvtool: " << tablePath << " is no sound code table\n";
+        return 1;
+    }
+    out << "zvtool: category " << category << " removed, " << CodeTable(table.get()).entryCount() << " entries left\n";
+    return 0;
+}
+
+int RunClearCommand(const std::string& tablePath, std::ostream& out, std::ostream& err) {
+    MappedFilePtr table = OpenTableForChange(tablePath, err);
+    if (!table) return 1;
+    if (!ClearTableAt(table.get(), Utf16Of(tablePath))) {
+        err << "zvtool: " << tablePath << " is no table that can be cleared\n";
+        return 1;
+    }
+    out << "zvtool: " << tablePath << " cleared\n";
+    return 0;
+}
 
 int RunExportCommand(const std::string& tablePath, const std::string& outputPath, int category, std::ostream& out,
                      std::ostream& err) {
-    if (category < 0 || category >= kCategoryCount || (category > kCategoryAuxiliary && category < kFirstCustomCategory)) {
-        err << "zvtool: there is no category " << category << "\n";
-        return 2;
-    }
+    if (!IsCategoryOrWhole(category, err)) return 2;
     std::vector<uint8_t> bytes;
     MappedFile table;
     if (!ReadTable(tablePath, bytes, table, err)) return 1;

@@ -1,5 +1,6 @@
-// zvtool build, export and check: a code table from a replacement source,
-// a table as a source text, and the check of a table's invariants.
+// zvtool build, import, export, remove, clear and check: the code table
+// operations of the management page on table files, and the check of a
+// table's invariants.
 #pragma once
 
 #include <iosfwd>
@@ -18,6 +19,18 @@ int RunBuildCommand(const std::string& sourcePath, const std::string& outputPath
 // the text not written, 2 for a category that does not exist.
 int RunExportCommand(const std::string& tablePath, const std::string& outputPath, int category, std::ostream& out,
                      std::ostream& err);
+
+// Imports the source into the table (into `category`, 0 for the whole
+// table) as the page's import does, without word lines (they need the
+// settings and danzi.dmi), logging the refused lines to the log in the
+// temporary folder. 0 on success, 1 when a file cannot be read or written.
+int RunImportCommand(const std::string& tablePath, const std::string& sourcePath, int category, std::ostream& out,
+                     std::ostream& err);
+
+// Removes one category (1 to 4, 16 to 31) from a code table, or clears the
+// table (temp.dmg by its fixed slots).
+int RunRemoveCommand(const std::string& tablePath, int category, std::ostream& out, std::ostream& err);
+int RunClearCommand(const std::string& tablePath, std::ostream& out, std::ostream& err);
 
 // Checks the table with ValidateTable (default order), printing "valid" or
 // the first violated invariant. 0 only when the table is valid.
