@@ -1,5 +1,7 @@
 #include "codetable/CodeText.h"
 
+#include "base/Utf8.h"
+
 void FoldCodeCharacters(std::span<char16_t> text) {
     for (char16_t& c : text)
         if (c >= 0xFF0A && c <= 0xFF19) c = static_cast<char16_t>(c - 0xFF00);
@@ -18,4 +20,11 @@ int32_t CountCodePoints(std::u16string_view text, size_t limit) {
         i += 2;
     }
     return count;
+}
+
+std::u16string DecodeCodeText(std::span<const uint8_t> code) {
+    std::u16string text = Utf16Of(std::string_view(reinterpret_cast<const char*>(code.data()), code.size()));
+    for (char16_t& c : text)
+        if (c < 0x20) c = static_cast<char16_t>(0xFF00 + c);
+    return text;
 }

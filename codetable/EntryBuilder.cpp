@@ -1,34 +1,17 @@
 #include "codetable/EntryBuilder.h"
 
 #include <cstring>
-#include <limits>
 
+#include "base/DecimalText.h"
 #include "base/Utf8.h"
 #include "codetable/CodeTable.h"
 #include "codetable/CodeText.h"
 
 namespace {
 
-// The number at the start of `text` as the C runtime reads it: blanks, a
-// sign, digits; none gives 0, and it saturates instead of overflowing.
-int32_t LeadingNumber(std::u16string_view text) {
-    size_t i = 0;
-    while (i < text.size() && (text[i] == u' ' || (text[i] >= u'\t' && text[i] <= u'\r'))) ++i;
-    const bool negative = i < text.size() && text[i] == u'-';
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) ++i;
-    int64_t n = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-        n = n * 10 + (text[i] - u'0');
-        if (n > std::numeric_limits<int32_t>::max()) {
-            return negative ? std::numeric_limits<int32_t>::min() : std::numeric_limits<int32_t>::max();
-        }
-    }
-    return static_cast<int32_t>(negative ? -n : n);
-}
-
 // Cuts `code` at the marker and gives the text after it; false when absent.
-bool CutAt(std::u16string& code, std::u16string_view marker, std::u16string& after) {
-    const size_t at = code.find(marker);
+bool CutAt(std::u16string& code, std::u16string_view marker, MarkerEscapes escapes, std::u16string& after) {
+    const size_t at = FindCodeMarker(code, marker, escapes);
     if (at == std::u16string::npos) return false;
     after = code.substr(at + marker.size());
     code.resize(at);
@@ -37,19 +20,26 @@ bool CutAt(std::u16string& code, std::u16string_view marker, std::u16string& aft
 
 }  // namespace
 
-uint32_t CutCodeMarkers(std::u16string& code) {
+size_t FindCodeMarker(std::u16string_view code, std::u16string_view marker, MarkerEscapes escapes) {
+    size_t at = code.find(marker);
+    if (escapes == MarkerEscapes::Honoured)
+        while (at != std::u16string_view::npos && at > 0 && code[at - 1] == u'#') at = code.find(marker, at + 1);
+    return at;
+}
+
+uint32_t CutCodeMarkers(std::u16string& code, MarkerEscapes escapes) {
     EntryFlags flags;
     std::u16string after;
-    if (CutAt(code, u"#序", after)) flags.setOrder(static_cast<uint16_t>(LeadingNumber(after)));
-    if (CutAt(code, u"#类", after)) {
+    if (CutAt(code, u"#序", escapes, after)) flags.setOrder(static_cast<uint16_t>(LeadingNumber(after)));
+    if (CutAt(code, u"#类", escapes, after)) {
         const int32_t n = LeadingNumber(after);
         flags.setCategory(static_cast<uint8_t>((n < 1 ? 1 : n > 16 ? 16 : n) + kFirstCustomCategory - 1));
     }
-    if (CutAt(code, u"#用", after)) flags.setCategory(kCategoryUser);
-    if (CutAt(code, u"#次", after)) flags.setCategory(kCategorySecondary);
-    if (CutAt(code, u"#辅", after)) flags.setCategory(kCategoryAuxiliary);
-    if (CutAt(code, u"#固", after)) flags.setPinned(true);
-    if (CutAt(code, u"#删", after)) flags.setDeleted(true);
+    if (CutAt(code, u"#用", escapes, after)) flags.setCategory(kCategoryUser);
+    if (CutAt(code, u"#次", escapes, after)) flags.setCategory(kCategorySecondary);
+    if (CutAt(code, u"#辅", escapes, after)) flags.setCategory(kCategoryAuxiliary);
+    if (CutAt(code, u"#固", escapes, after)) flags.setPinned(true);
+    if (CutAt(code, u"#删", escapes, after)) flags.setDeleted(true);
     return flags.value;
 }
 

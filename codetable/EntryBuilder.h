@@ -19,8 +19,13 @@ constexpr int32_t kMaxEntryFieldBytes = 250;
 // low 16 bits), "#类" and a number N (custom category N, N held to 1..16),
 // "#用", "#次", "#辅" (categories 2, 3, 4; a later one replaces an earlier
 // one), "#固" (pinned), "#删" (deleted). So they are all read when written in
-// the order "#删", "#固", a category, "#序".
-uint32_t CutCodeMarkers(std::u16string& code);
+// the order "#删", "#固", a category, "#序". With escapes honoured, a marker
+// right after a "#" is text: "ab##固" is the code "ab##固".
+enum class MarkerEscapes { Ignored, Honoured };
+uint32_t CutCodeMarkers(std::u16string& code, MarkerEscapes escapes = MarkerEscapes::Ignored);
+
+// The position of the first `marker` in `code` that counts as one, or npos.
+size_t FindCodeMarker(std::u16string_view code, std::u16string_view marker, MarkerEscapes escapes);
 
 // A new record (flags, code, word) for a code text with its markers and a
 // word, or an empty vector. The markers are cut from `code`; without

@@ -17,16 +17,6 @@ uint32_t DeclaredSize(std::span<const uint8_t> record, bool wordList) {
     return 6 + n + record[5 + n];
 }
 
-// Grows a mapped file. A failed resize leaves the record empty, so the file
-// is mapped again at its old length to keep the table as it was.
-bool Grow(MappedFile* file, uint64_t newSize) {
-    if (!IsMappedToFile(*file) || newSize > INT32_MAX) return false;
-    const uint32_t oldSize = file->size;
-    if (ResizeMappedFile(file, static_cast<uint32_t>(newSize)) == newSize) return true;
-    if (ReopenMappedFile(file) != oldSize && IsMappedToFile(*file)) ResizeMappedFile(file, oldSize);
-    return false;
-}
-
 // The position of the slot that points at dataStart, searched from both ends
 // inwards: a table appended to at the end keeps it near either end.
 std::optional<uint32_t> LowestRecordSlot(const CodeTable& table) {
@@ -40,6 +30,16 @@ std::optional<uint32_t> LowestRecordSlot(const CodeTable& table) {
 }
 
 }  // namespace
+
+bool GrowTableFile(MappedFile* file, uint64_t newSize) {
+    if (!IsMappedToFile(*file) || newSize > INT32_MAX) return false;
+    const uint32_t oldSize = file->size;
+    if (ResizeMappedFile(file, static_cast<uint32_t>(newSize)) == newSize) return true;
+    // A failed resize leaves the record empty: map the file again at its old
+    // length to keep the table as it was.
+    if (ReopenMappedFile(file) != oldSize && IsMappedToFile(*file)) ResizeMappedFile(file, oldSize);
+    return false;
+}
 
 bool AppendEntry(MappedFile* file, std::span<const uint8_t> record) {
     const CodeTable table(file);
@@ -56,14 +56,14 @@ bool AppendEntry(MappedFile* file, std::span<const uint8_t> record) {
         table.setDataStart(at);
     } else if (free > 4) {
         at = table.size();
-        if (!Grow(file, uint64_t{at} + s)) return false;
+        if (!GrowTableFile(file, uint64_t{at} + s)) return false;
     } else {
         const std::optional<uint32_t> lowest = LowestRecordSlot(table);
         const std::optional<TableEntry> moved = lowest ? table.entryAtOffset(table.dataStart()) : std::nullopt;
         if (!moved) return false;
         const uint32_t s2 = moved->size;
         const uint32_t oldEnd = table.size();
-        if (!Grow(file, uint64_t{oldEnd} + s2 + s)) return false;
+        if (!GrowTableFile(file, uint64_t{oldEnd} + s2 + s)) return false;
         std::memcpy(table.view() + oldEnd, table.view() + table.dataStart(), s2);
         table.setSlot(*lowest, oldEnd);
         table.setDataStart(table.dataStart() + s2);

@@ -9,6 +9,11 @@
 
 #include "platform/MappedFile.h"
 
+// Grows the table's file to `newSize` bytes and maps it again. False when it
+// is no file, the size would not fit a 32-bit length, or the resize fails;
+// the table is then mapped at its old length as it was.
+bool GrowTableFile(MappedFile* table, uint64_t newSize);
+
 // Stores a copy of `record` (a record of the table's kind) and appends its
 // slot to the index. Below dataStart while the free gap allows; otherwise at
 // the end of the grown file, first moving the lowest record there too when
