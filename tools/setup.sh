@@ -21,6 +21,7 @@ packages=(
     zlib1g-dev libz-mingw-w64-dev libminizip-dev
     wine wine64 wine32:i386
     xvfb xauth x11-utils fonts-wqy-microhei fonts-wine imagemagick
+    rime-data-wubi
     dpkg-dev
 )
 
