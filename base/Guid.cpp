@@ -1,13 +1,8 @@
 #include "base/Guid.h"
 
-namespace {
+#include "base/HexText.h"
 
-int HexValue(char16_t c) {
-    if (c >= u'0' && c <= u'9') return c - u'0';
-    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
-    return -1;
-}
+namespace {
 
 // Where each byte of the binary form sits in the text: the first three groups
 // are numbers stored little-endian, the last two plain bytes.
@@ -31,11 +26,10 @@ std::optional<GuidBytes> ParseGuidText(std::u16string_view text) {
 }
 
 std::u16string FormatGuidText(const GuidBytes& guid) {
-    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
     std::u16string text(u"{00000000-0000-0000-0000-000000000000}");
     for (int i = 0; i < 16; ++i) {
-        text[kByteAt[i]] = kDigits[guid[i] >> 4];
-        text[kByteAt[i] + 1] = kDigits[guid[i] & 15];
+        text[kByteAt[i]] = kHexDigits[guid[i] >> 4];
+        text[kByteAt[i] + 1] = kHexDigits[guid[i] & 15];
     }
     return text;
 }

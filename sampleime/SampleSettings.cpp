@@ -2,6 +2,7 @@
 // form and the typed reads and writes follow.
 #include "sampleime/SampleSettings.h"
 
+#include "base/HexText.h"
 #include "config/SettingsTextObject.h"
 
 namespace {
@@ -34,7 +35,6 @@ void Store(SkinConfigData& skin, const SkinSettings& settings) { StoreSkinSettin
 
 constexpr std::u16string_view kYes = u"是";
 constexpr std::u16string_view kNo = u"否";
-constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";
 
 std::u16string FormatValue(bool on) { return std::u16string(on ? kYes : kNo); }
 
@@ -73,13 +73,6 @@ bool ParseValue(std::u16string_view text, int& fontSize) {
     if (number < kMinFontSize || number > kMaxFontSize) return false;
     fontSize = number;
     return true;
-}
-
-int HexValue(char16_t c) {
-    if (c >= u'0' && c <= u'9') return c - u'0';
-    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
-    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-    return -1;
 }
 
 bool ParseValue(std::u16string_view text, Colour& colour) {
