@@ -2,20 +2,14 @@
 
 #include <initializer_list>
 
+#include "base/AsciiCase.h"
+
 namespace {
 
 bool IsOneOf(std::u16string_view mode, std::initializer_list<std::u16string_view> names) {
     for (auto name : names)
         if (mode == name) return true;
     return false;
-}
-
-bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
-    if (a.size() != b.size()) return false;
-    auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; };
-    for (size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i])) return false;
-    return true;
 }
 
 int StartPage(std::u16string_view mode) {
@@ -26,7 +20,7 @@ int StartPage(std::u16string_view mode) {
     static constexpr Page kPages[] = {
         {u"jiemian", u"界面", 1}, {u"mabiao", u"码表", 2}, {u"gaoji", u"高级", 3}, {u"about", u"关于", 4}};
     for (const Page& page : kPages)
-        if (EqualsIgnoringCase(mode, page.latin) || mode == page.chinese) return page.number;
+        if (EqualsIgnoringAsciiCase(mode, page.latin) || mode == page.chinese) return page.number;
     return 0;
 }
 

@@ -6,12 +6,13 @@
 #include <mutex>
 #include <string>
 
+#include "base/AsciiCase.h"
+
 namespace {
 
 std::u16string Normalized(const char16_t* text) {
     std::u16string out(text);
-    for (auto& c : out)
-        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+    for (auto& c : out) c = AsciiLower(c);
     while (!out.empty() && out.back() == u'\\') out.pop_back();
     return out;
 }
