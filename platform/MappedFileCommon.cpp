@@ -18,6 +18,15 @@ void ClearMappedFile(MappedFile& file) {
     file.view = nullptr;
 }
 
+uint32_t ResizeMappedFile(MappedFile* file, uint32_t newLength) {
+    if (!file->fileHandle) {
+        // An in-memory copy cannot be resized: it is left empty.
+        ReleaseMappedFileContents(*file);
+        return 0;
+    }
+    return ResizeMappedView(file, newLength);
+}
+
 uint32_t ReopenMappedFile(MappedFile* file) {
     ReleaseMappedFileContents(*file);
     MappedFile* fresh = OpenMappedFile(file->path);

@@ -125,12 +125,7 @@ MappedFile* CreateMappedFile(const char16_t* path, uint32_t length) {
     return nullptr;
 }
 
-uint32_t ResizeMappedFile(MappedFile* file, uint32_t newLength) {
-    if (!file->fileHandle) {
-        // An in-memory copy cannot be resized: it is left empty.
-        ReleaseMappedFileContents(*file);
-        return 0;
-    }
+uint32_t ResizeMappedView(MappedFile* file, uint32_t newLength) {
     Unmap(*file);
     if (ftruncate(FdOf(*file), newLength) == 0 && MapView(*file, newLength)) return file->size;
     CloseFileAndClear(*file);
