@@ -13,8 +13,12 @@
 #include "app/ModeTable.h"
 #include "app/VersionNotice.h"
 #include "base/FixedText.h"
+#include "ui/ActivePanel.h"
+#include "ui/Dialog.h"
+#include "ui/MessageBoxes.h"
 #include "ui/WideText.h"
 #include "ui/WindowFront.h"
+#include "viewer/AddWordDialog.h"
 
 namespace {
 
@@ -41,6 +45,29 @@ private:
     bool oleReady_ = false;
     HMODULE richEdit_ = nullptr;
 };
+
+// The main settings window's next-page command.
+constexpr WPARAM kNextPageCommand = 0x1400;
+
+// Keys and focus for the whole process, before any dialog sees them.
+bool PreTranslateAppMessage(MSG& message, ImeEnvironment& environment) {
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB) {
+        if (GetKeyState(VK_CONTROL) < 0) {
+            if (HWND mainWindow = Dialog::MainWindow()) PostMessageW(mainWindow, WM_SYSCOMMAND, kNextPageCommand, 0);
+            return true;
+        }
+        // Tab walks the controls of the module's panel, which is no dialog of ours.
+        HWND panel = ActivePanelWindow();
+        if (panel && IsWindowVisible(panel)) {
+            SendMessageW(panel, WM_UPDATEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_ACTIVE), 0);
+            PostMessageW(panel, WM_NEXTDLGCTL, 0, 0);
+            return true;
+        }
+        return false;
+    }
+    if (message.message == WM_SETFOCUS) RefreshCodeTables(&environment);
+    return false;
+}
 
 using EnvironmentPtr = std::unique_ptr<ImeEnvironment, EnvironmentDeleter>;
 
@@ -71,8 +98,19 @@ void RunMode(ImeEnvironment& environment, const CommandLineOptions& options) {
             return;
         }
     }
-    if (choice.dialog == ModeDialog::help) OpenHelpFile(environment);
-    // The dialogs of the other modes hook in here as they are built.
+    switch (choice.dialog) {
+    case ModeDialog::help:
+        OpenHelpFile(environment);
+        break;
+    case ModeDialog::addWord: {
+        CZV_AddUserPhrase2 dialog(environment, static_cast<AddWordMode>(choice.addWordMode), kAddWordCategory);
+        dialog.Run(nullptr);
+        break;
+    }
+    default:
+        // The dialogs of the other modes hook in here as they are built.
+        break;
+    }
 }
 
 }  // namespace
@@ -83,12 +121,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     EnvironmentPtr environment(CreateEnvironment(options));
     if (!environment) {
-        MessageBoxW(nullptr, L"非法的软件环境，本程序无法继续。", L"配置程序", MB_OK | MB_ICONSTOP);
+        ShowMessage(nullptr, u"非法的软件环境，本程序无法继续。", MB_OK | MB_ICONSTOP);
         return 1;
     }
     if (NeedsVersionNotice(*environment, options))
-        MessageBoxW(nullptr, L"程序检测到您正在使用旧版的输入法程序，建议重新启动当前程序，以使输入法更新生效。", L"配置程序",
+        ShowMessage(nullptr, u"程序检测到您正在使用旧版的输入法程序，建议重新启动当前程序，以使输入法更新生效。",
                     MB_OK | MB_ICONEXCLAMATION);
+    Dialog::SetMessageFilter([&](MSG& message) { return PreTranslateAppMessage(message, *environment); });
     RunMode(*environment, options);
+    Dialog::SetMessageFilter(nullptr);
     return 0;
 }

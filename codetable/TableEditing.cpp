@@ -57,6 +57,13 @@ bool AppendEntry(MappedFile* file, std::span<const uint8_t> record) {
     } else if (free > 4) {
         at = table.size();
         if (!GrowTableFile(file, uint64_t{at} + s)) return false;
+    } else if (n == 0 && table.dataStart() == table.size()) {
+        // An empty table has no lowest record to move out of the way: the
+        // file grows by the new slot and the record, which becomes the lowest.
+        const uint32_t oldEnd = table.size();
+        if (!GrowTableFile(file, uint64_t{oldEnd} + 4 + s)) return false;
+        at = oldEnd + 4;
+        table.setDataStart(at);
     } else {
         const std::optional<uint32_t> lowest = LowestRecordSlot(table);
         const std::optional<TableEntry> moved = lowest ? table.entryAtOffset(table.dataStart()) : std::nullopt;

@@ -17,7 +17,8 @@ bool GrowTableFile(MappedFile* table, uint64_t newSize);
 // Stores a copy of `record` (a record of the table's kind) and appends its
 // slot to the index. Below dataStart while the free gap allows; otherwise at
 // the end of the grown file, first moving the lowest record there too when
-// the gap could not even take the new slot. False when the table's layout is
+// the gap could not even take the new slot (an empty table grows for the
+// slot and the record instead). False when the table's layout is
 // unsound, the record malformed, no slot points at dataStart, or the file
 // cannot grow (an in-memory copy never can).
 bool AppendEntry(MappedFile* table, std::span<const uint8_t> record);

@@ -17,6 +17,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     clang libclang-rt-dev
     g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     zlib1g-dev libz-mingw-w64-dev libminizip-dev
     wine wine64 wine32:i386

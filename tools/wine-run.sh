@@ -31,6 +31,9 @@ else
     }
 fi
 
+source "$(dirname "$0")/wine-loader.sh"
+choose_wine_loader
+
 export WINEPREFIX="$tree/wineprefix"
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko installer is offered in a fresh prefix.
@@ -67,7 +70,7 @@ start_xvfb() {
 
 create_prefix() {
     rm -rf "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
+    "${wine[@]}" wineboot -i >/dev/null 2>&1
     local reg font="WenQuanYi Micro Hei"
     reg=$(mktemp --suffix=.reg)
     {
@@ -83,7 +86,7 @@ create_prefix() {
             printf '\r\n'
         done
     } | iconv -f UTF-8 -t UTF-16 >"$reg"
-    wine regedit "$reg" >/dev/null 2>&1
+    "${wine[@]}" regedit "$reg" >/dev/null 2>&1
     rm -f "$reg"
     wineserver -w
     touch "$WINEPREFIX/.zv-ready"
@@ -107,4 +110,4 @@ create_prefix() {
 
 [ -n "${DISPLAY:-}" ] || DISPLAY=$(cat "$display_file")
 export DISPLAY
-wine "$exe" "$@"
+"${wine[@]}" "$exe" "$@"

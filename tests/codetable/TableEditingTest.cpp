@@ -119,6 +119,21 @@ TEST(AppendEntryTest, FreshTableRelocatesItsOnlyRecord) {
     EXPECT_EQ(ValidateTable(table.get(), nullptr, nullptr), "");
 }
 
+TEST(AppendEntryTest, FreshEmptyTableGrowsForItsFirstRecord) {
+    TempDir dir;
+    MappedFilePtr table = WriteTable(dir, "main.dmg", {});
+    ASSERT_EQ(table->size, kEmptyTableSize);
+    ASSERT_TRUE(AppendEntry(table.get(), kNew));
+    const CodeTable view(table.get());
+    EXPECT_EQ(view.size(), kEmptyTableSize + 4 + kNew.size());
+    EXPECT_EQ(view.dataStart(), kEmptyTableSize + 4);
+    EXPECT_EQ(view.slot(0), kEmptyTableSize + 4);
+    ASSERT_TRUE(AppendEntry(table.get(), Record("b", "uvw")));
+    Finish(table.get());
+    EXPECT_EQ(ValidateTable(table.get(), nullptr, nullptr), "");
+    EXPECT_EQ(EntriesOf(table.get()).size(), 2u);
+}
+
 TEST(AppendEntryTest, RefusalsLeaveTheTableAsItWas) {
     TempDir dir;
     struct Case {
