@@ -1,7 +1,8 @@
 // Speed of the table operations on a synthetic table of 1,000,000 entries
 // with Wubi-like codes (1 to 4 lower-case letters, mostly 4) and words of 1
 // to 4 CJK characters, stored in random order as a table that grew by imports
-// would be. The table file lives in the temporary folder for the run.
+// would be (and one of the size of the real Wubi-86 table). The table files
+// live in the temporary folder for the run.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -19,6 +20,7 @@
 #include "codetable/PrefixTable.h"
 #include "codetable/TableEditing.h"
 #include "codetable/TableFile.h"
+#include "viewer/AddWordModel.h"
 
 namespace {
 
@@ -55,12 +57,12 @@ std::vector<uint8_t> Record(const std::string& code, const std::string& word) {
 // The sorted 1M table, built once for the run, and keys of its entries.
 class SyntheticTable {
 public:
-    SyntheticTable() : random_(20240601) {
+    explicit SyntheticTable(size_t entries) : random_(20240601) {
         path_ = fs::temp_directory_path() / ("zv-codetable-benchmark-" + std::to_string(random_()) + ".dmg");
         std::unordered_set<std::string> seen;
         std::vector<std::vector<uint8_t>> records;
-        records.reserve(kEntries);
-        while (records.size() < kEntries) {
+        records.reserve(entries);
+        while (records.size() < entries) {
             const std::string code = RandomCode(random_), word = RandomWord(random_);
             if (seen.insert(code + '\t' + word).second) records.push_back(Record(code, word));
         }
@@ -95,7 +97,13 @@ private:
 };
 
 SyntheticTable& Table() {
-    static SyntheticTable table;
+    static SyntheticTable table(kEntries);
+    return table;
+}
+
+// The size of the real Wubi-86 table that the sample installation holds.
+SyntheticTable& WubiSizedTable() {
+    static SyntheticTable table(136'753);
     return table;
 }
 
@@ -185,5 +193,22 @@ void BM_AddOneWord(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AddOneWord)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The add-word dialog's confirm, from the texts to the stored and indexed
+// entry; as with BM_AddOneWord the table grows with every word.
+void ConfirmNewWord(benchmark::State& state, SyntheticTable& table) {
+    static int next = 0;  // across the runs of the benchmark
+    for (auto _ : state) {
+        AddWordModel model({table.file(), nullptr, nullptr, nullptr}, AddWordMode::add, kCategoryUser);
+        // Longer than any code of the table, so every word is new.
+        const std::u16string code = u"zzzzz" + Utf16Of(std::to_string(next++));
+        const ConfirmResult result = model.Confirm(u"新词", code, false);
+        if (!result.stored) state.SkipWithError(Utf8Of(result.message).c_str());
+    }
+}
+void BM_ConfirmNewWord(benchmark::State& state) { ConfirmNewWord(state, Table()); }
+BENCHMARK(BM_ConfirmNewWord)->Unit(benchmark::kMillisecond)->UseRealTime();
+void BM_ConfirmNewWordWubiSize(benchmark::State& state) { ConfirmNewWord(state, WubiSizedTable()); }
+BENCHMARK(BM_ConfirmNewWordWubiSize)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
